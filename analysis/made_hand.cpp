@@ -1,0 +1,9 @@
+#include "analysis/made_hand.h"
+
+namespace tavolin {
+
+void readMadeHand(AnalysisContext&) {}
+
+void nameMadeHand(AnalysisContext&) {}
+
+} // namespace tavolin

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "analysis/analysis_context.h"
+
+namespace tavolin {
+
+// StrengthLabel: the hero's hand on this board, by the rule set the board's coordination and pairing select.
+void classifyStrength(AnalysisContext& ctx);
+
+} // namespace tavolin

@@ -1,0 +1,53 @@
+#include "cli/batch.h"
+#include "cli/cli_options.h"
+
+#include <clocale>
+#include <iostream>
+
+namespace {
+
+// The decimal separator of the player's number settings (LC_ALL, LC_NUMERIC, LANG); the program itself
+// keeps the C locale so that nothing else it reads or writes depends on them.
+std::string environmentDecimalSeparator() {
+    std::string separator = ".";
+    if (std::setlocale(LC_NUMERIC, "") != nullptr) {
+        const char* point = std::localeconv()->decimal_point;
+        if (point != nullptr && *point != '\0') separator = point;
+    }
+    std::setlocale(LC_NUMERIC, "C");
+    return separator;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace tavolin::cli;
+    const CommandLine commandLine = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (std::holds_alternative<HelpRequest>(commandLine)) {
+        std::cout << kHelpText;
+        return 0;
+    }
+    if (const auto* error = std::get_if<UsageError>(&commandLine)) {
+        std::cerr << "tavolin-report: " << error->Message << "\n(tavolin-report --help explains the usage)\n";
+        return 2;
+    }
+    std::ios::sync_with_stdio(false);
+    const std::string separator = environmentDecimalSeparator();
+    if (std::holds_alternative<BatchRequest>(commandLine)) {
+        runBatch(std::cin, std::cout, separator);
+        return 0;
+    }
+    const auto& request = std::get<HandRequest>(commandLine);
+    const HandOutcome outcome = analyseRequest(request, separator);
+    if (!outcome.Accepted) {
+        std::cerr << "tavolin-report: " << outcome.Problem << '\n';
+        return 2;
+    }
+    if (request.Raw) {
+        std::cout << outcome.Report;
+    } else {
+        const std::string text = withNewlines(outcome.Report);
+        std::cout << text << (text.ends_with('\n') ? "" : "\n");
+    }
+    return std::cout.good() ? 0 : 1;
+}
