@@ -103,6 +103,15 @@ TEST(Batch, InvalidBytesInALineGiveAnErrorNotACrash) {
     EXPECT_TRUE(bad.contains("error"));
 }
 
+TEST(Batch, VeryLongLinesAreAnsweredLikeShortOnes) {
+    const std::string megabyte(1 << 20, 'x');
+    EXPECT_TRUE(json::parse(answerBatchLine(megabyte, ".")).contains("error"));
+    const std::string longPot = R"({"hole":"Ad 7d","board":"3s 4c 5h","stack":"5","pot":")" + megabyte + "\"}";
+    EXPECT_TRUE(json::parse(answerBatchLine(longPot, ".")).contains("report"));
+    const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    EXPECT_TRUE(json::parse(answerBatchLine(deep, ".")).contains("error"));
+}
+
 TEST(Batch, RoundTripsOneHundredThousandLinesInOrder) {
     const std::array<std::string, 4> hands{
         R"({"hole":"Ad 7d","board":"3s 4c 5h","pot":"100","villainBet":"50","stack":"500","preflop":0})",
