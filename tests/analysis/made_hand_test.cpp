@@ -103,6 +103,20 @@ TEST(MadeHandRecord, FourOfAKindLeavesTheLowerFieldsFilled) {
     EXPECT_EQ(ctx.Made.TripsRank[kHand], 9);
 }
 
+TEST(MadeHandRecord, ATripleAloneIsNoTwoPair) {
+    const AnalysisContext hand = analysed("8c Kd", "8h 8s 3d");
+    EXPECT_EQ(hand.Made.TripsRank[kHand], 8);
+    EXPECT_EQ(hand.Made.DPHigh[kHand], 0);
+    EXPECT_EQ(hand.Made.FullTrips[kHand], 0);
+    const AnalysisContext board = analysed("Ac Kd", "8h 8s 8d 3c");
+    EXPECT_EQ(board.Made.DPHigh[kBoard], 0);
+    EXPECT_EQ(board.BoardPairing, 2);
+    const AnalysisContext pairs = analysed("2c 2d", "5h 5s 9d 9c Kd"); // three pairs: the top two
+    EXPECT_EQ(pairs.Made.DPHigh[kHand], 9);
+    EXPECT_EQ(pairs.Made.DPLow[kHand], 5);
+    EXPECT_EQ(pairs.Made.PairRank[kHand], 9);
+}
+
 TEST(MadeHandRecord, SortedListsAndCounts) {
     const AnalysisContext ctx = analysed("Ad 7c", "Kh 7h 2d 2s");
     EXPECT_EQ(ctx.HoleRanks, (std::array<int, 3>{0, 7, 14}));
