@@ -11,6 +11,7 @@ namespace {
 
 using tavolin::showdown::CardMask;
 using tavolin::showdown::testing::maskOf;
+using tavolin::showdown::testing::matrixOf;
 namespace literal = tavolin::showdown::literal;
 
 struct BenchDeal {
@@ -40,14 +41,26 @@ void setPerHolding(benchmark::State& state, double holdings) {
         benchmark::Counter(holdings, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+struct Deal {
+    CardMask Hero = 0;
+    CardMask Board = 0;
+};
+
+// The deals as card masks, parsed before the clock starts.
+std::array<Deal, kRivers.size()> dealsWith(int boardCards) {
+    std::array<Deal, kRivers.size()> deals{};
+    for (std::size_t i = 0; i < kRivers.size(); ++i)
+        deals[i] = {maskOf(kRivers[i].Hero), boardOf(kRivers[i], boardCards)};
+    return deals;
+}
+
 void BM_villainCountFast(benchmark::State& state) {
-    const int boardCards = static_cast<int>(state.range(0));
+    const auto deals = dealsWith(static_cast<int>(state.range(0)));
     std::size_t i = 0;
     double holdings = 0;
     for (auto _ : state) {
-        const BenchDeal& deal = kRivers[i++ % kRivers.size()];
-        const auto count =
-            tavolin::showdown::countBetterVillainHands(maskOf(deal.Hero), boardOf(deal, boardCards));
+        const Deal& deal = deals[i++ % deals.size()];
+        const auto count = tavolin::showdown::countBetterVillainHands(deal.Hero, deal.Board);
         benchmark::DoNotOptimize(count);
         holdings += count.Tried;
     }
@@ -56,15 +69,16 @@ void BM_villainCountFast(benchmark::State& state) {
 BENCHMARK(BM_villainCountFast)->Arg(3)->Arg(4)->Arg(5)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BM_villainCountLiteral(benchmark::State& state) {
-    const int boardCards = static_cast<int>(state.range(0));
+    const auto deals = dealsWith(static_cast<int>(state.range(0)));
+    std::array<std::pair<literal::CardMatrix, literal::CardMatrix>, kRivers.size()> matrices{};
+    for (std::size_t i = 0; i < deals.size(); ++i)
+        matrices[i] = {matrixOf(deals[i].Hero), matrixOf(deals[i].Board)};
     std::size_t i = 0;
     double holdings = 0;
     for (auto _ : state) {
-        const BenchDeal& deal = kRivers[i++ % kRivers.size()];
+        const auto& [hole, board] = matrices[i++ % matrices.size()];
         literal::ShowdownState showdown;
-        const literal::LiteralCount count = literal::countBetterVillainHands(
-            tavolin::showdown::testing::matrixOf(maskOf(deal.Hero)),
-            tavolin::showdown::testing::matrixOf(boardOf(deal, boardCards)), showdown);
+        const literal::LiteralCount count = literal::countBetterVillainHands(hole, board, showdown);
         benchmark::DoNotOptimize(count);
         holdings += count.PairCount;
     }
