@@ -1,0 +1,333 @@
+// The window at start-up, its controls and places, card picking through the card handler, the keyboard
+// habits and how the report box shows the report.
+
+#include "tests/ui/table_probe.h"
+#include "ui/table_layout.h"
+
+#include <QLabel>
+#include <QTest>
+
+using namespace tavolin;
+using tavolin::testing::expectedHome;
+using tavolin::testing::TableProbe;
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    static QRect scaled(int left, int top, int width, int height) {
+        return {table::toPixels(left), table::toPixels(top), table::toPixels(width), table::toPixels(height)};
+    }
+    static QString slotText(const QString& card) {
+        const auto home = expectedHome(card);
+        return QStringLiteral("T%1L%2").arg(home.Top).arg(home.Left);
+    }
+
+private slots:
+    void startsWithEmptyTableAndSemiloose() {
+        FrmTavolin window;
+        TableProbe probe(window);
+        QCOMPARE(window.objectName(), QStringLiteral("frmTavolin"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Tavolin v0.1.0 - Daruzavuvaz"));
+        QCOMPARE(probe.villain(0)->currentText(), QStringLiteral("2-Semiloose"));
+        QCOMPARE(probe.villain(1)->currentText(), QStringLiteral("2-Semiloose"));
+        QCOMPARE(probe.button("cmdShowHide")->text(), QStringLiteral("Hide"));
+        QVERIFY(probe.report()->toPlainText().isEmpty());
+        QVERIFY(!probe.calcVillain()->isChecked());
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(probe.bet(i)->text().isEmpty());
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(probe.slot(i)->toolTip(), QStringLiteral("Empty"));
+    }
+
+    void controlsCarryTheirTextsAndTips() {
+        FrmTavolin window;
+        TableProbe probe(window);
+        const QStringList tips{"Pot before Bets", "Hero's Bet", "Villain's Bet", "Effective Stack Behind"};
+        const QStringList labels{"Pot before Bets:",  "Hero's Bet:", "Villain's Bet:",
+                                 "Eff.Stack Behind:", "Preflop:",    "Postflop:"};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(probe.bet(i)->toolTip(), tips[i]);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblTV_%1").arg(i))->text(), labels[i]);
+        const QStringList preflop{"1-Nit/Tight", "2-Semiloose", "3-Loose", "4-Fish!"};
+        const QStringList postflop{"1-Tight", "2-Semiloose", "3-Loose!"};
+        QCOMPARE(probe.villain(0)->count(), 4);
+        QCOMPARE(probe.villain(1)->count(), 3);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(probe.villain(0)->itemText(i), preflop[i]);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(probe.villain(1)->itemText(i), postflop[i]);
+        QCOMPARE(probe.calcVillain()->text(), QStringLiteral("Calculate Better Villain Hands"));
+        QCOMPARE(probe.button("cmdCheck")->text(), QStringLiteral("Check"));
+        QCOMPARE(probe.button("cmdRandom")->text(), QStringLiteral("Random"));
+        QCOMPARE(probe.button("cmdCalc")->text(), QStringLiteral("Calc"));
+        QCOMPARE(probe.button("cmdClear")->text(), QStringLiteral("Clear"));
+        QVERIFY(probe.report()->isReadOnly());
+        QVERIFY(probe.report()->font().fixedPitch() || QFontInfo(probe.report()->font()).fixedPitch());
+    }
+
+    void cardsHaveTheirTextsByIndex() {
+        FrmTavolin window;
+        TableProbe probe(window);
+        const QString texts = QStringLiteral("2h 3h 4h 6h 7h 8h 5h 9h Th Jh Qh Kh Ah "
+                                             "9s 8s 7s 6s 5s 4s 3s 2s Ts Js Qs Ks As "
+                                             "Ad Kd Qd Jd Td 2d 3d 4d 5d 6d 7d 8d 9d "
+                                             "Ac Kc Qc Jc Tc 9c 8c 7c 6c 5c 4c 3c 2c");
+        const QStringList cards = texts.split(u' ', Qt::SkipEmptyParts);
+        QCOMPARE(cards.size(), 52);
+        for (int j = 0; j < 52; ++j) {
+            QCOMPARE(probe.card(j)->toolTip(), cards[j]);
+            QCOMPARE(probe.card(j)->property("tag").toString(), cards[j]);
+        }
+        // The heart row's index order is not its rank order; the places are.
+        QCOMPARE(probe.card(6)->toolTip(), QStringLiteral("5h"));
+        QCOMPARE(probe.card(3)->toolTip(), QStringLiteral("6h"));
+        QVERIFY(probe.card(6)->x() < probe.card(3)->x());
+    }
+
+    void everythingStandsAtItsScaledPlace() {
+        FrmTavolin window;
+        window.resize(window.sizeHint());
+        TableProbe probe(window);
+        for (int j = 0; j < 52; ++j) {
+            const auto home = expectedHome(probe.card(j)->toolTip());
+            QCOMPARE(probe.card(j)->leftTwips(), home.Left);
+            QCOMPARE(probe.card(j)->topTwips(), home.Top);
+            QCOMPARE(probe.card(j)->geometry(), scaled(home.Left, home.Top, 375, 510));
+        }
+        const int slotLefts[] = {255, 630, 1095, 1470, 1845, 2220, 2595};
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(probe.slot(i)->geometry(), scaled(slotLefts[i], 2190, 375, 510));
+        QCOMPARE(probe.button("cmdClear")->geometry(), scaled(3075, 2220, 900, 450));
+        QCOMPARE(probe.button("cmdShowHide")->geometry(), scaled(4065, 2220, 900, 450));
+        QCOMPARE(probe.button("cmdCheck")->geometry(), scaled(2430, 3480, 600, 450));
+        QCOMPARE(probe.button("cmdRandom")->geometry(), scaled(3075, 3480, 900, 450));
+        QCOMPARE(probe.button("cmdCalc")->geometry(), scaled(4065, 3480, 900, 450));
+        QCOMPARE(probe.calcVillain()->geometry(), scaled(90, 3975, 2730, 270));
+        QCOMPARE(probe.report()->geometry(), scaled(75, 4260, 4935, 2985));
+        const int betTops[] = {2750, 3050, 3350, 3650};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(probe.bet(i)->geometry(), scaled(1425, betTops[i], 825, 285));
+        QCOMPARE(probe.villain(0)->pos(), scaled(3765, 2730, 0, 0).topLeft());
+        QCOMPARE(probe.villain(1)->pos(), scaled(3765, 3075, 0, 0).topLeft());
+        QCOMPARE(probe.villain(0)->width(), table::toPixels(1230));
+        const int labelTops[] = {2760, 3075, 3375, 3675, 2775, 3105};
+        const int labelLefts[] = {90, 90, 90, 60, 2415, 2415};
+        for (int i = 0; i < 6; ++i) {
+            auto* label = window.findChild<QLabel*>(QStringLiteral("lblTV_%1").arg(i));
+            QCOMPARE(label->pos(), scaled(labelLefts[i], labelTops[i], 0, 0).topLeft());
+            // Each label stands left of its box.
+            QWidget* box = i < 4 ? static_cast<QWidget*>(probe.bet(i)) : probe.villain(i - 4);
+            QVERIFY(label->geometry().right() < box->x());
+        }
+        // A card is about 50 px wide; no slot shares a Left with a deck column and the deck lies above.
+        QVERIFY(probe.card(0)->width() >= 48 && probe.card(0)->width() <= 52);
+        for (int i = 0; i < 7; ++i)
+            for (int j = 0; j < 52; ++j) {
+                QVERIFY(probe.card(j)->x() != probe.slot(i)->x());
+                QVERIFY(probe.card(j)->geometry().bottom() < probe.slot(i)->y());
+            }
+    }
+
+    void reportBoxGrowsWithTheWindow() {
+        FrmTavolin window;
+        TableProbe probe(window);
+        window.resize(window.sizeHint());
+        window.show();
+        const QRect before = probe.report()->geometry();
+        window.resize(window.sizeHint() + QSize(200, 150));
+        QCOMPARE(probe.report()->geometry().topLeft(), before.topLeft());
+        QCOMPARE(probe.report()->width(), before.width() + 200);
+        QCOMPARE(probe.report()->height(), before.height() + 150);
+    }
+
+    void picksBuildHoleAndBoardInSlotOrder() {
+        FrmTavolin window;
+        TableProbe probe(window);
+        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
+        QCOMPARE(probe.holeText(), QStringLiteral("Ad 7d"));
+        QCOMPARE(probe.boardText(), QStringLiteral("3s 4c 5h"));
+        QCOMPARE(probe.slot(0)->toolTip(), slotText("Ad"));
+        QCOMPARE(probe.slot(0)->toolTip(), QStringLiteral("T1635L4620"));
+        QCOMPARE(probe.slot(4)->toolTip(), slotText("5h"));
+        QCOMPARE(probe.slot(5)->toolTip(), QStringLiteral("Empty"));
+        QVERIFY(!probe.report()->report().empty());
+        QCOMPARE(probe.report()->report(), probe.expectedReport());
+
+        // Taking back the first flop card frees slot 2, and the next pick fills it.
+        probe.click(probe.card(QStringLiteral("3s")));
+        QCOMPARE(probe.slot(2)->toolTip(), QStringLiteral("Empty"));
+        QCOMPARE(probe.boardText(), QStringLiteral("4c 5h"));
+        QVERIFY(probe.report()->report().empty());
+        probe.pick(QStringLiteral("Kc"));
+        QCOMPARE(probe.slot(2)->toolTip(), slotText("Kc"));
+        QCOMPARE(probe.boardText(), QStringLiteral("Kc 4c 5h"));
+        QCOMPARE(probe.report()->report(), probe.expectedReport());
+
+        // A board with a free slot in the middle still gives a gap-free string.
+        probe.pick(QStringLiteral("8d 9d"));
+        probe.click(probe.card(QStringLiteral("4c")));
+        QCOMPARE(probe.boardText(), QStringLiteral("Kc 5h 8d 9d"));
+        QCOMPARE(probe.report()->report(), probe.expectedReport());
+        QVERIFY(!probe.report()->report().empty());
+    }
+
+    void takingBackAHoleCardEmptiesTheReport() {
+        FrmTavolin window;
+        TableProbe probe(window);
+        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
+        QVERIFY(!probe.report()->report().empty());
+        probe.click(probe.card(QStringLiteral("7d")));
+        QVERIFY(probe.report()->report().empty());
+        QVERIFY(probe.report()->toPlainText().isEmpty());
+        // The freed hole slot takes the next card.
+        probe.pick(QStringLiteral("Kh"));
+        QCOMPARE(probe.holeText(), QStringLiteral("Ad Kh"));
+        QVERIFY(!probe.report()->report().empty());
+    }
+
+    void cardGoesBackExactlyHomeFromAnySlot() {
+        const QStringList cards{"2h", "Ad", "Qd", "7c", "Ks", "Th", "9d"};
+        for (int taken = 0; taken < 7; ++taken) {
+            FrmTavolin window;
+            TableProbe probe(window);
+            probe.pick(cards.join(u' '));
+            CardImage* card = probe.card(cards[taken]);
+            QCOMPARE(card->geometry(), probe.slot(taken)->geometry());
+            probe.click(card);
+            const auto home = expectedHome(cards[taken]);
+            QCOMPARE(card->leftTwips(), home.Left);
+            QCOMPARE(card->topTwips(), home.Top);
+            QCOMPARE(card->geometry(), scaled(home.Left, home.Top, 375, 510));
+            QCOMPARE(probe.slot(taken)->toolTip(), QStringLiteral("Empty"));
+            QCOMPARE(probe.cardsOnSlots(), 6);
+        }
+    }
+
+    void aFullRowTakesNoMoreCardsButStillAnalyses() {
+        FrmTavolin window;
+        TableProbe probe(window);
+        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h 8d 9d"));
+        probe.bet(0)->setText(QStringLiteral("100"));
+        probe.bet(3)->setText(QStringLiteral("500"));
+        const std::string before = probe.report()->report();
+        probe.click(probe.card(QStringLiteral("Kh")));
+        const auto home = expectedHome(QStringLiteral("Kh"));
+        QCOMPARE(probe.card(QStringLiteral("Kh"))->leftTwips(), home.Left);
+        QCOMPARE(probe.cardsOnSlots(), 7);
+        // The click re-ran the analysis with the amounts now in the boxes.
+        QVERIFY(probe.report()->report() != before);
+        QCOMPARE(probe.report()->report(), probe.expectedReport());
+    }
+
+    void typingRankAndSuitPicksTheCard() {
+        FrmTavolin window;
+        window.show();
+        TableProbe probe(window);
+        probe.typeOnTable(QStringLiteral("Ad7d3s4C5h"));
+        QCOMPARE(probe.holeText(), QStringLiteral("Ad 7d"));
+        QCOMPARE(probe.boardText(), QStringLiteral("3s 4c 5h"));
+        QCOMPARE(probe.report()->report(), probe.expectedReport());
+        // Lower-case ranks work too; stray characters in between are forgotten.
+        probe.typeOnTable(QStringLiteral("tcx9"));
+        QCOMPARE(probe.boardText(), QStringLiteral("3s 4c 5h Tc"));
+        // A rank alone then something else does not pick a card.
+        probe.typeOnTable(QStringLiteral("Kx"));
+        QCOMPARE(probe.cardsOnSlots(), 6);
+        // Typing a card that lies on a slot sends it home, as a click does.
+        probe.typeOnTable(QStringLiteral("4c"));
+        QCOMPARE(probe.boardText(), QStringLiteral("3s 5h Tc"));
+        // Keys typed while a button has the focus reach the table too.
+        probe.button("cmdCalc")->setFocus();
+        QTest::keyClicks(probe.button("cmdCalc"), QStringLiteral("Qd"));
+        QCOMPARE(probe.boardText(), QStringLiteral("3s Qd 5h Tc"));
+    }
+
+    void backspaceSendsTheLatestPickHome() {
+        FrmTavolin window;
+        window.show();
+        TableProbe probe(window);
+        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
+        window.setFocus();
+        QTest::keyClick(&window, Qt::Key_Backspace);
+        QCOMPARE(probe.boardText(), QStringLiteral("3s 4c"));
+        // A card taken back by hand is skipped: the latest card still on a slot goes.
+        probe.click(probe.card(QStringLiteral("4c")));
+        QTest::keyClick(&window, Qt::Key_Backspace);
+        QCOMPARE(probe.boardText(), QString());
+        QCOMPARE(probe.holeText(), QStringLiteral("Ad 7d"));
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(&window, Qt::Key_Backspace);
+        QCOMPARE(probe.cardsOnSlots(), 0);
+        for (int j = 0; j < 52; ++j)
+            QCOMPARE(probe.card(j)->leftTwips(), expectedHome(probe.card(j)->toolTip()).Left);
+    }
+
+    void enterInAnAmountBoxReanalyses() {
+        FrmTavolin window;
+        window.show();
+        TableProbe probe(window);
+        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
+        const std::string withoutAmounts = probe.report()->report();
+        probe.typeAmount(0, QStringLiteral("100"));
+        probe.typeAmount(2, QStringLiteral("50"));
+        probe.typeAmount(3, QStringLiteral("500"));
+        QVERIFY(probe.report()->report() != withoutAmounts);
+        QVERIFY(probe.report()->report().find("SPR: ") != std::string::npos);
+        QCOMPARE(probe.report()->report(), probe.expectedReport());
+        // Typing in an amount box does not pick cards.
+        QCOMPARE(probe.cardsOnSlots(), 5);
+    }
+
+    void reportShowsLinesWithoutStrayCarriageReturns() {
+        // CR LF, a lone CR and a lone LF each end one line.
+        QCOMPARE(reportLines("Hand: x\r\nOuts: 8\r\nA (4 Outs)\r\nB (4 Outs)\r\r\nPER(AI): 31.5%"),
+                 QStringLiteral("Hand: x\nOuts: 8\nA (4 Outs)\nB (4 Outs)\n\nPER(AI): 31.5%"));
+        QCOMPARE(reportLines("No Projects\r\nPER(AI): 0.0%"), QStringLiteral("No Projects\nPER(AI): 0.0%"));
+        QCOMPARE(reportLines(""), QString());
+        QCOMPARE(reportLines("a\rb\nc\r\n"), QStringLiteral("a\nb\nc\n"));
+
+        FrmTavolin window;
+        TableProbe probe(window);
+        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
+        const std::string report = probe.report()->report();
+        const QString shown = probe.report()->toPlainText();
+        QVERIFY(!shown.contains(u'\r'));
+        QCOMPARE(shown, reportLines(report));
+        // Every line of the report is a line of the box, in order.
+        QStringList expected;
+        std::string line;
+        for (std::size_t i = 0; i < report.size(); ++i) {
+            if (report[i] == '\r' || report[i] == '\n') {
+                if (report[i] == '\r' && i + 1 < report.size() && report[i + 1] == '\n') ++i;
+                expected << QString::fromStdString(line);
+                line.clear();
+            } else {
+                line += report[i];
+            }
+        }
+        expected << QString::fromStdString(line);
+        QCOMPARE(shown.split(u'\n'), expected);
+        // When the outs explanation ends in its lone CR, an empty line stands before the equity line.
+        const auto per = report.find("PER(AI)");
+        QVERIFY(per != std::string::npos);
+        if (per >= 3 && report.compare(per - 3, 3, "\r\r\n") == 0)
+            QVERIFY(shown.contains(QStringLiteral("\n\nPER(AI)")));
+        else
+            QVERIFY(!shown.contains(QStringLiteral("\n\nPER(AI)")));
+    }
+
+    void hiddenReportStaysEmptyWhilePicking() {
+        FrmTavolin window;
+        TableProbe probe(window);
+        probe.click(probe.button("cmdShowHide"));
+        QCOMPARE(probe.button("cmdShowHide")->text(), QStringLiteral("Show"));
+        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h 8d"));
+        QVERIFY(probe.report()->report().empty());
+        QVERIFY(probe.report()->toPlainText().isEmpty());
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -1,0 +1,71 @@
+#include "ui/frm_tavolin.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QLineEdit>
+#include <QPixmap>
+#include <cstdio>
+
+namespace {
+
+// Picks the named cards and types the amounts the way a player would, for a screenshot of a dealt hand.
+bool dealSample(tavolin::FrmTavolin& window, const QString& cards, const QString& amounts) {
+    for (const QString& text : cards.split(u' ', Qt::SkipEmptyParts)) {
+        QAbstractButton* card = nullptr;
+        for (auto* candidate : window.findChildren<QAbstractButton*>())
+            if (candidate->objectName().startsWith(QStringLiteral("imgCard_")) &&
+                candidate->toolTip() == text)
+                card = candidate;
+        if (card == nullptr) {
+            std::fprintf(stderr, "not a card: %s\n", qPrintable(text));
+            return false;
+        }
+        card->click();
+    }
+    const QStringList values = amounts.split(u' ', Qt::SkipEmptyParts);
+    for (int i = 0; i < values.size() && i < 4; ++i)
+        window.findChild<QLineEdit*>(QStringLiteral("txtBet_%1").arg(i))->setText(values[i]);
+    if (!values.isEmpty()) window.findChild<QAbstractButton*>(QStringLiteral("cmdCalc"))->click();
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavolin"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Post-flop Texas Hold'em trainer"));
+    parser.addHelpOption();
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save a picture of the window to <file> and quit."),
+                                        QStringLiteral("file"));
+    const QCommandLineOption cards(
+        QStringLiteral("cards"),
+        QStringLiteral("Pick these cards first, hole cards then board (\"Ad 7d 3s 4c 5h\")."),
+        QStringLiteral("cards"));
+    const QCommandLineOption amounts(
+        QStringLiteral("amounts"),
+        QStringLiteral("Type pot, hero's bet, villain's bet and stack (\"100 0 50 500\")."),
+        QStringLiteral("amounts"));
+    parser.addOptions({screenshot, cards, amounts});
+    parser.process(app);
+
+    tavolin::FrmTavolin window;
+    window.show();
+    if (!dealSample(window, parser.value(cards), parser.value(amounts))) return 2;
+
+    if (parser.isSet(screenshot)) {
+        window.resize(window.sizeHint()); // the whole table, whatever the screen
+        const QString file = parser.value(screenshot);
+        if (!window.grab().save(file, "PNG")) {
+            std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+            return 1;
+        }
+        return 0;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+// Where everything stands on the table, in twips (1/1440 inch). The view maps twips to pixels with one
+// scale factor, so the relative places stay those of this table whatever the screen.
+
+#include <array>
+#include <string_view>
+
+namespace tavolin::table {
+
+struct Place {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+inline constexpr int kCardCount = 52;
+inline constexpr int kSlotCount = 7;
+inline constexpr int kHoleSlotCount = 2;
+inline constexpr int kCardWidth = 375;
+inline constexpr int kCardHeight = 510;
+
+// A card (375 twips at 96 DPI is 25 px) is drawn about 50 px wide.
+inline constexpr double kPixelsPerTwip = 2.0 / 15.0;
+
+constexpr int toPixels(int twips) {
+    const double pixels = twips * kPixelsPerTwip;
+    return static_cast<int>(pixels >= 0 ? pixels + 0.5 : pixels - 0.5);
+}
+
+// The card text of every card image, by index: hearts, spades, diamonds, clubs.
+inline constexpr std::array<std::string_view, kCardCount> kCardTexts{
+    "2h", "3h", "4h", "6h", "7h", "8h", "5h", "9h", "Th", "Jh", "Qh", "Kh", "Ah", //
+    "9s", "8s", "7s", "6s", "5s", "4s", "3s", "2s", "Ts", "Js", "Qs", "Ks", "As", //
+    "Ad", "Kd", "Qd", "Jd", "Td", "2d", "3d", "4d", "5d", "6d", "7d", "8d", "9d", //
+    "Ac", "Kc", "Qc", "Jc", "Tc", "9c", "8c", "7c", "6c", "5c", "4c", "3c", "2c", //
+};
+
+// The home place of a card: its row by suit, its column by rank (2 first, ace last).
+constexpr Place cardHome(std::string_view text) {
+    constexpr std::string_view kRankOrder = "23456789TJQKA";
+    int top = 105; // hearts
+    if (text[1] == 's') top = 615;
+    if (text[1] == 'c') top = 1125;
+    if (text[1] == 'd') top = 1635;
+    int left = 105 + kCardWidth * static_cast<int>(kRankOrder.find(text[0]));
+    // The diamond queen and ace stand a little apart from the rest of their row.
+    if (text == "Qd") left = 3870;
+    if (text == "Ad") left = 4620;
+    return {left, top, kCardWidth, kCardHeight};
+}
+
+inline constexpr int kSlotTop = 2190;
+inline constexpr std::array<int, kSlotCount> kSlotLefts{255, 630, 1095, 1470, 1845, 2220, 2595};
+
+inline constexpr Place kClear{3075, 2220, 900, 450};
+inline constexpr Place kShowHide{4065, 2220, 900, 450};
+inline constexpr Place kCheck{2430, 3480, 600, 450};
+inline constexpr Place kRandom{3075, 3480, 900, 450};
+inline constexpr Place kCalc{4065, 3480, 900, 450};
+inline constexpr Place kCalcVillain{90, 3975, 2730, 270};
+inline constexpr Place kOutput{75, 4260, 4935, 2985};
+
+inline constexpr std::array<Place, 4> kBets{{
+    {1425, 2750, 825, 285},
+    {1425, 3050, 825, 285},
+    {1425, 3350, 825, 285},
+    {1425, 3650, 825, 285},
+}};
+inline constexpr std::array<Place, 2> kVillains{{
+    {3765, 2730, 1230, 315},
+    {3765, 3075, 1230, 315},
+}};
+// Labels: the four amounts, then the two villain boxes; each ends where its box begins.
+inline constexpr std::array<Place, 6> kLabels{{
+    {90, 2760, 1335, 285},
+    {90, 3075, 1335, 285},
+    {90, 3375, 1335, 285},
+    {60, 3675, 1365, 285},
+    {2415, 2775, 1350, 285},
+    {2415, 3105, 1350, 285},
+}};
+
+// The window is as wide as the deck and as tall as the report box reaches, with a small margin.
+inline constexpr int kTableWidth = 5085;
+inline constexpr int kTableHeight = 7320;
+
+} // namespace tavolin::table
