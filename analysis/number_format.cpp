@@ -1,5 +1,6 @@
 #include "analysis/number_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -14,10 +15,13 @@ bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::string formatFixed(double value, int decimals, std::string_view decimalSeparator) {
     if (!std::isfinite(value)) value = 0.0;
-    // A double's exact decimal expansion has at most 1074 digits after the point, and glibc prints it
-    // exactly, so the digit after the last kept one decides the rounding without any binary error.
+    // glibc prints a double's exact decimal expansion, so the digit after the last kept one decides the
+    // rounding without any binary error. A value in [2^(e−1), 2^e) needs at most 53 − e decimals for that.
+    int exponent = 0;
+    std::frexp(value, &exponent);
+    const int exactDecimals = std::clamp(53 - exponent, decimals + 1, 1080);
     std::array<char, 1500> exact{};
-    std::snprintf(exact.data(), exact.size(), "%.1080f", std::fabs(value));
+    std::snprintf(exact.data(), exact.size(), "%.*f", exactDecimals, std::fabs(value));
     std::string digits(exact.data());
     // The C library writes the point of the current locale; it is whatever follows the leading digits.
     const std::size_t point = digits.find_first_not_of("0123456789");
