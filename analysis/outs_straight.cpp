@@ -246,7 +246,8 @@ void examineWindow(AnalysisContext& ctx, int window, StraightSweep& sweep) {
     const int missing = sweep.MissingEnds + sweep.MissingInner;
     if (missing == 1 && sweep.HoleInWindow > 0) sweep.GapOffset = (window + 4) - sweep.MissingRank;
 
-    // HoleOnly still describes the window's lowest rank here.
+    // HoleOnly still describes the window's lowest rank: a lone hole card below three board ranks only makes
+    // the low end of a straight. Nothing lies above the ace-high window, so it is never an idiot straight.
     if (missing == 1 && sweep.HoleOnly && ctx.StraightCoor == 1 && sweep.HoleInWindow == 1 &&
         window < kHighestWindow) {
         sweep.IdiotFlag = true;

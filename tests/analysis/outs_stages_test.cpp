@@ -196,6 +196,22 @@ TEST(OutsStraightStage, TwoCardProjectsAndTheIdiotDeduction) {
                 1.0f});
 }
 
+TEST(OutsStraightStage, GapOffsetCarriesOverToLaterWindows) {
+    // 5-9 records the gap at 8; window 3-7 (no hole card) keeps that skip, so 2-6 is never examined.
+    expectOuts(
+        {"2h 9c",
+         "7h 4c 6s 5d",
+         {"Closed straight project with 1 card on hand and no pair or flush project on board (3 Outs)"},
+         3.0f});
+}
+
+TEST(OutsStraightStage, TheTopWindowIsNeverAnIdiotStraight) {
+    expectOuts({"5s Tc",
+                "Kc Ac Jh",
+                {"Closed straight project with 1 card on hand and pair or flush project on board (2.5 Outs)"},
+                2.5f});
+}
+
 TEST(OutsStraightStage, StopsBehindAHigherBoardProjectOrAFourFlush) {
     expectOuts(
         {"Kc 2d", "9s 8c 6h 5d", {"Higher closed straight project with 1 card on board (0 Outs)"}, 0.0f});
@@ -283,6 +299,14 @@ TEST(OutsFlushStage, OneCardDrawsCountTheHigherUnseenCards) {
                 "Kh 8h 5h 5c",
                 {"Flush project with one card on hand and pair on board (7 outs - 9 higher cards = 0 Outs)"},
                 0.0f});
+}
+
+TEST(OutsFlushStage, PocketPairIsNoOvercardToTakeBack) {
+    expectOuts({"Th Tc",
+                "3c 4c 9c",
+                {"Pocket pair and coordinated board. Set project (1 Out)",
+                 "Flush project with one card on hand (9 outs - 4 higher cards = 5 Outs)"},
+                6.0f});
 }
 
 TEST(OutsFlushStage, OneCardDrawOnATwoPairBoardAddsNothing) {
