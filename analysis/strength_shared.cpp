@@ -21,9 +21,9 @@ KickerLadder kickerLadder(std::span<const int> ranksHighestFirst) {
 
 namespace {
 
-// Board card i (1 = lowest); 0 outside the board, so a context that never saw cards reads as empty.
+// Board card i, counted from the lowest.
 int boardRank(const AnalysisContext& ctx, int i) {
-    return i >= 1 && i <= ctx.BoardCount ? ctx.BoardRanks[i] : 0;
+    return ctx.BoardRanks[static_cast<std::size_t>(i)];
 }
 
 } // namespace

@@ -57,34 +57,36 @@ TEST(StrengthRuleSetA, EachRowDecidesAHand) {
 
 TEST(StrengthRuleSetB, EachRowDecidesAHand) {
     // K-K-5: ladder A, Q, J (the second king matches nothing). 9-5-5: ladder A, K, Q. K-K-9: A, Q, J.
-    expectLabels('B', {
-                          {"none", "Qh 8h", "Ks Kd 5c", "NOTHING"},
-                          {"1 ace", "Ah 7h", "Ks Kd 5c", "WEAK: HIGH CARD A"},
-                          {"1 king", "Kh 7h", "As Ad 5c", "WEAK: HIGH CARD K WITH A ON BOARD"},
-                          {"2a", "4h 4d", "Ks Kd 5c", "WEAK: 3RD POCKET PAIR OR WORST"},
-                          {"2a", "3h 3d", "9s 5d 5c", "WEAK: 3RD POCKET PAIR OR WORST"},
-                          {"2a above 3rd", "7h 7d", "Ks Kd 5c", "MEDIUM: MID POCKET PAIR"},
-                          {"2b above 2nd", "Th Td", "Kd 9s 5h 5c", "MEDIUM: MID POCKET PAIR"},
-                          {"2b below 2nd, chain ends", "7h 7d", "Kd 9s 5h 5c", "NOTHING"},
-                          {"2c-1", "5s 2d", "Ks Kd 9c 5h", "WEAK: PAIR"},
-                          {"2c-2 kT = L1", "Ah 9h", "9s 5d 5c", "MEDIUM: TOP PAIR TOP KICKER"},
-                          {"2c-2 kT = L2", "Kh 9h", "9s 5d 5c", "MEDIUM: TOP PAIR 2ND KICKER"},
-                          {"2c-2 kT = L3", "Qh 9h", "9s 5d 5c", "MEDIUM: TOP PAIR 3RD KICKER"},
-                          {"2c-2 otherwise", "Jh 9h", "9s 5d 5c", "MEDIUM: TOP PAIR 3RD KICKER OR WORST"},
-                          {"2c-3 kM = L1", "Ah 9h", "Ks Kd 9c", "MEDIUM: MID PAIR TOP KICKER"},
-                          {"2c-3 kM = L2", "Qh 9h", "Ks Kd 9c", "MEDIUM: MID PAIR 2ND KICKER"},
-                          {"2c-3 kM = L3", "Jh 9h", "Ks Kd 9c", "MEDIUM: MID PAIR 3RD KICKER"},
-                          {"2c-3 otherwise", "Th 9h", "Ks Kd 9c", "MEDIUM: MID PAIR 3RD KICKER OR WORST"},
-                          {"2c-3 board pair low", "8h Ah", "Ks 8d 5c 5h", "MEDIUM: MID PAIR TOP KICKER"},
-                          {"2c-3 board pair low", "8h Qh", "Ks 8d 5c 5h", "MEDIUM: MID PAIR 2ND KICKER"},
-                          {"2c-3 board on top", "5h 2h", "Ks Kd 5c", "MEDIUM: MID PAIR 3RD KICKER OR WORST"},
-                          {"3", "Ah Ad", "Ks Kd 5c", "MEDIUM: OVERPAIR"},
-                          {"3", "Jh Jd", "9s 5d 5c", "MEDIUM: OVERPAIR"},
-                          {"4", "Kh 7h", "Ks Kd 5c", "STRONG: TRIPS"},
-                          {"5", "5h 5d", "Ks Kd 5c", "VERY STRONG: FULL HOUSE"},
-                          {"6", "Kh 5h", "Ks Kd 5c", "VERY STRONG: MAX FULL HOUSE"},
-                          {"7", "Kh Kc", "Ks Kd 5c", "VERY STRONG: POKER"},
-                      });
+    expectLabels(
+        'B', {
+                 {"none", "Qh 8h", "Ks Kd 5c", "NOTHING"},
+                 {"1 ace", "Ah 7h", "Ks Kd 5c", "WEAK: HIGH CARD A"},
+                 {"1 king", "Kh 7h", "As Ad 5c", "WEAK: HIGH CARD K WITH A ON BOARD"},
+                 {"2a", "4h 4d", "Ks Kd 5c", "WEAK: 3RD POCKET PAIR OR WORST"},
+                 {"2a", "3h 3d", "9s 5d 5c", "WEAK: 3RD POCKET PAIR OR WORST"},
+                 {"2a above 3rd", "7h 7d", "Ks Kd 5c", "MEDIUM: MID POCKET PAIR"},
+                 {"2b above 2nd", "Th Td", "Kd 9s 5h 5c", "MEDIUM: MID POCKET PAIR"},
+                 {"2b below 2nd, chain ends", "7h 7d", "Kd 9s 5h 5c", "NOTHING"},
+                 {"2c-1", "5s 2d", "Ks Kd 9c 5h", "WEAK: PAIR"},
+                 {"2c-2 kT = L1", "Ah 9h", "9s 5d 5c", "MEDIUM: TOP PAIR TOP KICKER"},
+                 {"2c-2 kT = L2", "Kh 9h", "9s 5d 5c", "MEDIUM: TOP PAIR 2ND KICKER"},
+                 {"2c-2 kT = L3", "Qh 9h", "9s 5d 5c", "MEDIUM: TOP PAIR 3RD KICKER"},
+                 {"2c-2 otherwise", "Jh 9h", "9s 5d 5c", "MEDIUM: TOP PAIR 3RD KICKER OR WORST"},
+                 {"2c-3 kM = L1", "Ah 9h", "Ks Kd 9c", "MEDIUM: MID PAIR TOP KICKER"},
+                 {"2c-3 kM = L2", "Qh 9h", "Ks Kd 9c", "MEDIUM: MID PAIR 2ND KICKER"},
+                 {"2c-3 kM = L3", "Jh 9h", "Ks Kd 9c", "MEDIUM: MID PAIR 3RD KICKER"},
+                 {"2c-3 otherwise", "Th 9h", "Ks Kd 9c", "MEDIUM: MID PAIR 3RD KICKER OR WORST"},
+                 {"2c-3 board pair low", "8h Ah", "Ks 8d 5c 5h", "MEDIUM: MID PAIR TOP KICKER"},
+                 {"2c-3 board pair low", "8h Qh", "Ks 8d 5c 5h", "MEDIUM: MID PAIR 2ND KICKER"},
+                 {"2c-3 board on top", "5h 2h", "Ks Kd 5c", "MEDIUM: MID PAIR 3RD KICKER OR WORST"},
+                 {"2c-3 second ace matches no kicker", "Kh 5h", "As Ad 5c", "MEDIUM: MID PAIR TOP KICKER"},
+                 {"3", "Ah Ad", "Ks Kd 5c", "MEDIUM: OVERPAIR"},
+                 {"3", "Jh Jd", "9s 5d 5c", "MEDIUM: OVERPAIR"},
+                 {"4", "Kh 7h", "Ks Kd 5c", "STRONG: TRIPS"},
+                 {"5", "5h 5d", "Ks Kd 5c", "VERY STRONG: FULL HOUSE"},
+                 {"6", "Kh 5h", "Ks Kd 5c", "VERY STRONG: MAX FULL HOUSE"},
+                 {"7", "Kh Kc", "Ks Kd 5c", "VERY STRONG: POKER"},
+             });
 }
 
 TEST(StrengthRuleSetC, EachRowDecidesAHand) {
@@ -123,20 +125,22 @@ TEST(StrengthRuleSetD, EachAlternativeDecidesAHand) {
 }
 
 TEST(StrengthRuleSetE, EachRowDecidesAHand) {
-    expectLabels('E', {
-                          {"none", "Qh 2h", "Ks Kd 7c 7h", "NOTHING"},
-                          {"1", "Ah 2h", "Ks Kd 7c 7h", "WEAK: HIGH CARD A"},
-                          {"1 has no king wording", "Kh 2h", "As Ad 7c 7h", "NOTHING"},
-                          {"2 pocket", "9s 9d", "Ks Kd 7c 7h", "WEAK: MID DOUBLE PAIR"},
-                          {"2 paired", "9h 2d", "Ks Kd 7c 7h 9s", "WEAK: MID DOUBLE PAIR"},
-                          {"3", "Kh 2d", "Ks 7d 7c 5h 5s", "MEDIUM: BEST DOUBLE PAIR"},
-                          {"3 pocket below top", "9h 9d", "Ks 7d 7c 5h 5s", "MEDIUM: BEST DOUBLE PAIR"},
-                          {"4", "Ah Ad", "Ks Kd 7c 7h", "MEDIUM: OVERPAIR"},
-                          {"5", "7s 2h", "Ks Kd 7c 7h", "STRONG: FULL HOUSE"},
-                          {"6", "Kh 2h", "Ks Kd 7c 7h", "VERY STRONG: MAX FULL HOUSE"},
-                          {"7", "7s 7d", "Ks Kd 7c 7h", "VERY STRONG: POKER"},
-                          {"8", "Kh Kc", "Ks Kd 7c 7h", "NUTS ON HAND: MAX POKER"},
-                      });
+    expectLabels(
+        'E', {
+                 {"none", "Qh 2h", "Ks Kd 7c 7h", "NOTHING"},
+                 {"1", "Ah 2h", "Ks Kd 7c 7h", "WEAK: HIGH CARD A"},
+                 {"1 has no king wording", "Kh 2h", "As Ad 7c 7h", "NOTHING"},
+                 {"2 pocket", "9s 9d", "Ks Kd 7c 7h", "WEAK: MID DOUBLE PAIR"},
+                 {"2 paired", "9h 2d", "Ks Kd 7c 7h 9s", "WEAK: MID DOUBLE PAIR"},
+                 {"3", "Kh 2d", "Ks 7d 7c 5h 5s", "MEDIUM: BEST DOUBLE PAIR"},
+                 {"3 pocket below top", "9h 9d", "Ks 7d 7c 5h 5s", "MEDIUM: BEST DOUBLE PAIR"},
+                 {"4", "Ah Ad", "Ks Kd 7c 7h", "MEDIUM: OVERPAIR"},
+                 {"5", "7s 2h", "Ks Kd 7c 7h", "STRONG: FULL HOUSE"},
+                 {"6", "Kh 2h", "Ks Kd 7c 7h", "VERY STRONG: MAX FULL HOUSE"},
+                 {"5, measured against the hero's top pair", "Kh Ad", "Ks Kd 7c 7h As", "STRONG: FULL HOUSE"},
+                 {"7", "7s 7d", "Ks Kd 7c 7h", "VERY STRONG: POKER"},
+                 {"8", "Kh Kc", "Ks Kd 7c 7h", "NUTS ON HAND: MAX POKER"},
+             });
 }
 
 TEST(StrengthRuleSetF, EachAlternativeDecidesAHand) {

@@ -118,6 +118,7 @@ TEST(StrengthRuleSetI, EachRowDecidesAHand) {
                           {"7", "9h 9d", "9s 8d 8c 7h", "VERY STRONG: FULL HOUSE"},
                           {"8", "9h 8d", "9s 9d 8c 7h", "VERY STRONG: MAX FULL HOUSE"},
                           {"9 one texture", "8h 8s", "9s 8d 8c 7h", "NUTS ON HAND: POKER"},
+                          {"9 flush texture only", "8h 8c", "Ks 8s 8d 3s", "NUTS ON HAND: POKER"},
                           {"9 both textures", "8h 8c", "9s 8s 8d 7s", "VERY STRONG: POKER"},
                           {"10", "8c 5c", "9c 7c 6c 6d", "VERY STRONG: FLUSH STRAIGHT"},
                           {"11", "Tc 8c", "9c 7c 6c 6d", "NUTS ON HAND: MAX FLUSH STRAIGHT"},
