@@ -45,7 +45,7 @@ void classifyStrength(AnalysisContext& ctx) {
     ctx.StrengthLabel = "NOTHING";
     const char ruleSet = selectRuleSet(ctx);
     // A context that never read a flop, turn or river has nothing to classify.
-    if (ruleSet == 0 || ctx.BoardCount < 3 || ctx.BoardCount > 5) return;
+    if (ruleSet == 0 || ctx.BoardCount < 3) return;
     StrengthRules rules(ctx);
     kRuleSets[static_cast<std::size_t>(ruleSet - 'A')](rules);
 }

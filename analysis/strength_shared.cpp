@@ -31,10 +31,9 @@ int boardRank(const AnalysisContext& ctx, int i) {
 StrengthRules::StrengthRules(AnalysisContext& ctx)
     : made(ctx.Made), n(ctx.BoardCount), top(boardRank(ctx, n)), second(boardRank(ctx, n - 1)),
       third(boardRank(ctx, n - 2)), h1(ctx.HoleRanks[1]), h2(ctx.HoleRanks[2]), pocket(h1 == h2),
-      S(ctx.StraightCoor), F(ctx.FlushCoor), P(ctx.BoardPairing), C(ctx.Coordination),
-      ST(ctx.Made.StraightTop[kHand]), SB(ctx.Made.StraightTop[kBoard]), SW1(ctx.StraightWindows[1]),
-      SW2(ctx.StraightWindows[2]), SSW1(ctx.SuitedStraightWindows[1]), SSW2(ctx.SuitedStraightWindows[2]),
-      ctx_(ctx) {}
+      S(ctx.StraightCoor), F(ctx.FlushCoor), ST(ctx.Made.StraightTop[kHand]),
+      SB(ctx.Made.StraightTop[kBoard]), SW1(ctx.StraightWindows[1]), SW2(ctx.StraightWindows[2]),
+      SSW1(ctx.SuitedStraightWindows[1]), SSW2(ctx.SuitedStraightWindows[2]), ctx_(ctx) {}
 
 bool StrengthRules::step(bool holds, std::string_view label) {
     if (holds) ctx_.StrengthLabel = label;

@@ -39,7 +39,7 @@ public:
     int top, second, third; // highest, 2nd and 3rd board card; equal ranks count separately
     int h1, h2;             // lower and higher hole rank
     bool pocket;            // h1 = h2
-    int S, F, P, C;         // StraightCoor, FlushCoor, BoardPairing, Coordination
+    int S, F;               // StraightCoor, FlushCoor
     int ST, SB;             // the hero's best straight, a straight on the board itself
     int SW1, SW2;           // best straight with one / two hole cards
     int SSW1, SSW2;         // the same windows for a straight flush of one suit
