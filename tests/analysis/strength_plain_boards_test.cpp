@@ -34,6 +34,7 @@ TEST(StrengthRuleSetA, EachRowDecidesAHand) {
     // K-9-4 rainbow: kicker ladder A, Q, J.
     expectLabels('A', {
                           {"none", "8h 7h", "Ks 9d 4c", "NOTHING"},
+                          {"none", "Kh Qh", "9s 5d 2c", "NOTHING"},
                           {"1 ace", "Ah 7s", "Ks 9d 4c", "WEAK: HIGH CARD A"},
                           {"1 king", "Kh Qh", "As 9d 4c", "WEAK: HIGH CARD K WITH A ON BOARD"},
                           {"2 bottom pair", "Ah 4h", "Ks 9d 4c", "WEAK: PAIR"},
@@ -155,6 +156,12 @@ TEST(StrengthRuleSetF, EachAlternativeDecidesAHand) {
                           {"2c", "9d 9c", "Ks Kd Kc 9h 9s", "VERY STRONG: POKER"},
                           {"2d", "Kd Kc", "9s 9d 9c Kh Ks", "NUTS ON HAND: MAX POKER"},
                       });
+}
+
+TEST(StrengthReport, TheStrengthLineShowsTheLabel) {
+    std::string board = "Ks 9d 4c";
+    const std::string report = analyseHand("Ah Kh", board, "100", "0", "50", "500", 1, 1, false);
+    EXPECT_NE(report.find("Strength: STRONG: TOP PAIR TOP KICKER\r\n"), std::string::npos) << report;
 }
 
 } // namespace

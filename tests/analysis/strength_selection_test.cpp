@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
