@@ -70,13 +70,13 @@ void ruleSetL(StrengthRules& r) {
     r.step(m.DPHigh[kHand] > 0, "NOTHING: DOUBLE PAIR");                    // 5
     r.step(m.TripsRank[kHand] > 0, r.pocket ? "WEAK: SET" : "WEAK: TRIPS"); // 6
     r.firstOf(
-        {{r.SB < r.ST && r.ST < r.SW1, "MEDIUM: STRAIGHT"}, // 7a
+        {{r.SB < r.ST && r.ST < r.SW1, "MEDIUM: STRAIGHT"}, // 7, alternatives a to g
          {r.ST == r.SW1 && r.ST > r.SB && (r.SW1 < 14 || r.F > 0), "STRONG: MAX STRAIGHT WITH 1 CARD"},
          {r.ST == r.SW1 && r.SW1 == 14 && r.ST > r.SB && r.F == 0, "NUTS ON HAND: MAX STRAIGHT WITH 1 CARD"},
          {r.SB < r.ST && r.ST < r.SW2, "STRONG: STRAIGHT WITH 2 CARDS"},
          {r.ST == r.SW2 && r.ST > r.SB && r.F > 0, "STRONG: MAX STRAIGHT WITH 2 CARDS"},
          {r.ST == r.SW2 && r.ST > r.SB && r.F == 0, "NUTS ON HAND: MAX STRAIGHT WITH 2 CARDS"},
-         {r.ST == r.SB && r.ST > 0, "NOTHING: STRAIGHT ON BOARD"}});         // 7g
+         {r.ST == r.SB && r.ST > 0, "NOTHING: STRAIGHT ON BOARD"}});
     r.step(m.FlushValue[kHand] > 0, "STRONG: FLUSH");                        // 8
     r.step(m.StraightFlushTop[kHand] > 0, "VERY STRONG: FLUSH STRAIGHT");    // 9
     r.step(r.bestStraightFlushOnHand(), "NUTS ON HAND: MAX FLUSH STRAIGHT"); // 10
