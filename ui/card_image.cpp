@@ -12,11 +12,32 @@ bool isRed(QChar suit) {
     return suit == u'h' || suit == u'd';
 }
 
-QString suitSymbol(QChar suit) {
-    if (suit == u's') return QStringLiteral("\u2660");
-    if (suit == u'h') return QStringLiteral("\u2665");
-    if (suit == u'd') return QStringLiteral("\u2666");
-    return QStringLiteral("\u2663");
+QPainterPath circle(qreal x, qreal y, qreal r) {
+    QPainterPath path;
+    path.addEllipse(QPointF(x, y), r, r);
+    return path;
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(points)));
+    path.closeSubpath();
+    return path;
+}
+
+// The suit's shape in a 100 × 100 box, drawn rather than taken from a font so that every machine shows it.
+// The box is large because uniting paths flattens their curves in these units.
+QPainterPath suitShape(QChar suit) {
+    if (suit == u'd') return polygon({{50, 0}, {88, 50}, {50, 100}, {12, 50}});
+    if (suit == u'h')
+        return circle(28, 30, 24).united(circle(72, 30, 24)).united(polygon({{6, 38}, {94, 38}, {50, 95}}));
+    const QPainterPath stem = polygon({{50, 55}, {30, 100}, {70, 100}});
+    if (suit == u's')
+        return circle(28, 62, 22)
+            .united(circle(72, 62, 22))
+            .united(polygon({{50, 0}, {7, 56}, {93, 56}}))
+            .united(stem);
+    return circle(50, 26, 21).united(circle(26, 60, 21)).united(circle(74, 60, 21)).united(stem);
 }
 
 } // namespace
@@ -54,7 +75,8 @@ void CardImage::paintEvent(QPaintEvent*) {
 
     const QChar rank = CardText.at(0);
     const QChar suit = CardText.at(1);
-    painter.setPen(isRed(suit) ? QColor(200, 20, 30) : QColor(20, 20, 20));
+    const QColor ink = isRed(suit) ? QColor(200, 20, 30) : QColor(20, 20, 20);
+    painter.setPen(ink);
 
     QFont font = painter.font();
     font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Arial"), QStringLiteral("sans-serif")});
@@ -65,11 +87,13 @@ void CardImage::paintEvent(QPaintEvent*) {
                         face.width() * 0.9, face.height() * 0.42);
     painter.drawText(corner, Qt::AlignLeft | Qt::AlignTop, QString(rank));
 
-    font.setBold(false);
-    font.setPixelSize(qMax(8, qRound(face.height() * 0.5)));
-    painter.setFont(font);
-    const QRectF centre(face.left(), face.top() + face.height() * 0.38, face.width(), face.height() * 0.6);
-    painter.drawText(centre, Qt::AlignHCenter | Qt::AlignVCenter, suitSymbol(suit));
+    const qreal size = qMin(face.width() * 0.62, face.height() * 0.5);
+    QTransform toFace;
+    toFace.translate(face.center().x() - size / 2, face.bottom() - face.height() * 0.1 - size);
+    toFace.scale(size / 100, size / 100);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    painter.drawPath(toFace.map(suitShape(suit)));
 }
 
 } // namespace tavolin

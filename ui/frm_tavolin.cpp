@@ -142,7 +142,7 @@ void FrmTavolin::createPanel() {
     chkCalcVillain = new QCheckBox(QStringLiteral("Calculate Better Villain Hands"), this);
     chkCalcVillain->setObjectName(QStringLiteral("chkCalcVillain"));
     chkCalcVillain->setGeometry(pixels(table::kCalcVillain));
-    chkCalcVillain->setToolTip(tr("Count the villain's holdings that beat the hero (takes a moment)"));
+    chkCalcVillain->setToolTip(tr("Count the villain's holdings that beat the hero"));
 
     const auto makeButton = [this](const char* name, const QString& text, const table::Place& place,
                                    void (FrmTavolin::*handler)()) {

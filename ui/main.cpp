@@ -60,6 +60,7 @@ int main(int argc, char* argv[]) {
 
     if (parser.isSet(screenshot)) {
         window.resize(window.sizeHint()); // the whole table, whatever the screen
+        QApplication::processEvents();    // lets the report box lay out its text at that size
         const QString file = parser.value(screenshot);
         if (!window.grab().save(file, "PNG")) {
             std::fprintf(stderr, "could not write %s\n", qPrintable(file));
