@@ -242,6 +242,11 @@ private slots:
         probe.button("cmdCalc")->setFocus();
         QTest::keyClicks(probe.button("cmdCalc"), QStringLiteral("Qd"));
         QCOMPARE(probe.boardText(), QStringLiteral("3s Qd 5h Tc"));
+        // The card with index 0 is found like any other.
+        probe.typeOnTable(QStringLiteral("2h"));
+        QCOMPARE(probe.boardText(), QStringLiteral("3s Qd 5h Tc 2h"));
+        QCOMPARE(probe.card(0)->geometry(), probe.slot(6)->geometry());
+        QCOMPARE(probe.slot(6)->toolTip(), QStringLiteral("T105L105"));
     }
 
     void backspaceSendsTheLatestPickHome() {
