@@ -56,12 +56,13 @@ TEST(Report, PerAndPmeLinesDependOnTheStreet) {
 }
 
 TEST(Report, WithoutSensibleAmountsTheReportEndsAtThePercentage) {
+    const std::string tooLargeForAFloat = "9" + std::string(60, '9');
     const std::vector<std::array<std::string_view, 4>> unusable{
         {"", "0", "50", "500"},     {"0", "0", "50", "500"},    {"-5", "0", "50", "500"},
         {"abc", "0", "50", "500"},  {"100", "-1", "50", "500"}, {"100", "0", "-0.5", "500"},
         {"100", "0", "50", ""},     {"100", "0", "50", "0"},    {"0.3", "0", "50", "500"},
         {"0.5", "0", "50", "500"},  {"32767.5", "0", "50", "500"}, {"40000", "0", "50", "500"},
-        {"100", "0", "50", "9" + std::string(60, '9')}, // too large for a float
+        {"100", "0", "50", tooLargeForAFloat},
     };
     for (const auto& [pot, hero, villain, stack] : unusable) {
         AnalysisContext ctx = flopWithEightOuts();
