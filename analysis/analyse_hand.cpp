@@ -27,8 +27,8 @@ std::string analyseHand(AnalysisContext& ctx, const std::string& holeText, std::
 
 std::string analyseHand(const std::string& holeText, std::string& boardText, const std::string& potText,
                         const std::string& heroBetText, const std::string& villainBetText,
-                        const std::string& stackText, int villainPreflop, int villainPostflop, bool calcVillain,
-                        std::string_view decimalSeparator) {
+                        const std::string& stackText, int villainPreflop, int villainPostflop,
+                        bool calcVillain, std::string_view decimalSeparator) {
     AnalysisContext ctx;
     const AnalysisArguments arguments{potText,        heroBetText,     villainBetText, stackText,
                                       villainPreflop, villainPostflop, calcVillain,    decimalSeparator};

@@ -63,9 +63,9 @@ struct AnalysisContext {
     std::array<int, 15> Scratch{};
 
     // Made hand
-    std::array<int, 3> HoleRanks{};  // [1..2] ascending, ace 14
-    std::array<int, 6> BoardRanks{}; // [1..5] ascending, 0 after the last board card
-    std::array<int, 8> AllRanks{};   // [1..7] ascending
+    std::array<int, 3> HoleRanks{};         // [1..2] ascending, ace 14
+    std::array<int, 6> BoardRanks{};        // [1..5] ascending, 0 after the last board card
+    std::array<int, 8> AllRanks{};          // [1..7] ascending
     std::array<RankPair, 15> RankPresent{}; // [rank 1..14][1 holding, 2 board]
     std::array<RankPair, 5> SuitCount{};    // [suit 1..4][1 holding, 2 board]
     MadeHand Made;
@@ -106,7 +106,11 @@ struct AnalysisContext {
     void resetAnalysis() { *this = AnalysisContext{}; }
 };
 
-inline int maxInteger(int a, int b) { return a > b ? a : b; }
-inline float minSingle(float a, float b) { return a < b ? a : b; }
+inline int maxInteger(int a, int b) {
+    return a > b ? a : b;
+}
+inline float minSingle(float a, float b) {
+    return a < b ? a : b;
+}
 
 } // namespace tavolin

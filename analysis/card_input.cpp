@@ -6,7 +6,9 @@ namespace {
 constexpr std::string_view kRankCharacters = "A23456789TJQK"; // rank code = position + 1
 constexpr std::string_view kSuitCharacters = "shcd";          // suit code = position + 1
 
-CardCheck problem(CardProblem kind) { return {kind, false, 0, {}}; }
+CardCheck problem(CardProblem kind) {
+    return {kind, false, 0, {}};
+}
 
 int decode(std::string_view characters, char c) {
     const auto at = characters.find(c);
@@ -40,10 +42,14 @@ bool completeAndCheck(CardMatrix& matrix) {
 
 int boardCountForLength(std::size_t length) {
     switch (length) {
-    case 8: return 3;
-    case 11: return 4;
-    case 14: return 5;
-    default: return 0;
+    case 8:
+        return 3;
+    case 11:
+        return 4;
+    case 14:
+        return 5;
+    default:
+        return 0;
     }
 }
 
@@ -77,15 +83,22 @@ std::string describeCardProblem(const CardCheck& check) {
     const std::string where = std::string(check.OnBoard ? "board card " : "hole card ") +
                               std::to_string(check.CardNumber) + " \"" + check.Card + "\"";
     switch (check.Problem) {
-    case CardProblem::kNone: return "the cards are fine";
-    case CardProblem::kHoleLength: return "the hole cards must be two cards one blank apart, such as \"Ad 7d\"";
+    case CardProblem::kNone:
+        return "the cards are fine";
+    case CardProblem::kHoleLength:
+        return "the hole cards must be two cards one blank apart, such as \"Ad 7d\"";
     case CardProblem::kBoardLength:
         return "the board must be three to five cards one blank apart, such as \"3s 4c 5h\"";
-    case CardProblem::kBadSuit: return where + ": the suit must be one of s, h, c, d";
-    case CardProblem::kBadRank: return where + ": the rank must be one of A, K, Q, J, T, 9 .. 2 (upper case)";
-    case CardProblem::kHoleDuplicate: return "the same card is given twice in the hole cards";
-    case CardProblem::kBoardDuplicate: return "the same card is given twice on the board";
-    case CardProblem::kHoleOnBoard: return "a hole card also lies on the board";
+    case CardProblem::kBadSuit:
+        return where + ": the suit must be one of s, h, c, d";
+    case CardProblem::kBadRank:
+        return where + ": the rank must be one of A, K, Q, J, T, 9 .. 2 (upper case)";
+    case CardProblem::kHoleDuplicate:
+        return "the same card is given twice in the hole cards";
+    case CardProblem::kBoardDuplicate:
+        return "the same card is given twice on the board";
+    case CardProblem::kHoleOnBoard:
+        return "a hole card also lies on the board";
     }
     return "unknown card problem";
 }

@@ -9,7 +9,9 @@
 namespace tavolin {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 } // namespace
 
@@ -28,7 +30,8 @@ std::string formatFixed(double value, int decimals, std::string_view decimalSepa
     std::string kept = digits.substr(0, point) + digits.substr(point + 1, static_cast<std::size_t>(decimals));
     if (digits[point + 1 + static_cast<std::size_t>(decimals)] >= '5') {
         std::size_t i = kept.size();
-        while (i > 0 && kept[i - 1] == '9') kept[--i] = '0';
+        while (i > 0 && kept[i - 1] == '9')
+            kept[--i] = '0';
         if (i == 0) {
             kept.insert(kept.begin(), '1');
         } else {

@@ -19,7 +19,7 @@ struct CommitmentRow {
     std::string_view Beyond;
 };
 
-constexpr float kNever = -1.0f;    // no SPR is this low
+constexpr float kNever = -1.0f;     // no SPR is this low
 constexpr float kAlways = INFINITY; // every finite SPR is this low
 
 // Columns: preflop index 0, 1, and 2 or 3.
@@ -75,7 +75,8 @@ std::string commitmentVerdict(std::string_view strengthLabel, int villainPreflop
     if (villainPreflop < 0 || villainPreflop > 3) return "0";
     for (const auto& row : kCommitmentTable) {
         if (row.Prefix != prefix) continue;
-        const CommitmentRow& rule = row.ByProfile[static_cast<std::size_t>(villainPreflop < 2 ? villainPreflop : 2)];
+        const CommitmentRow& rule =
+            row.ByProfile[static_cast<std::size_t>(villainPreflop < 2 ? villainPreflop : 2)];
         if (spr <= rule.HappyUpTo) return std::string(kHappily);
         if (spr <= rule.SadUpTo) return std::string(kSadly);
         return std::string(rule.Beyond);

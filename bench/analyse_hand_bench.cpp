@@ -37,10 +37,14 @@ void analyseMix(benchmark::State& state, bool calcVillain) {
     }
 }
 
-void BM_analyseHand(benchmark::State& state) { analyseMix(state, false); }
+void BM_analyseHand(benchmark::State& state) {
+    analyseMix(state, false);
+}
 BENCHMARK(BM_analyseHand);
 
-void BM_analyseHandWithVillainCount(benchmark::State& state) { analyseMix(state, true); }
+void BM_analyseHandWithVillainCount(benchmark::State& state) {
+    analyseMix(state, true);
+}
 BENCHMARK(BM_analyseHandWithVillainCount);
 
 } // namespace

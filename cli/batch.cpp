@@ -12,23 +12,35 @@ namespace {
 
 using nlohmann::json;
 
-std::string dumpLine(const json& value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); }
+std::string dumpLine(const json& value) {
+    return value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
 
-std::string errorLine(const std::string& message) { return dumpLine(json{{"error", message}}); }
+std::string errorLine(const std::string& message) {
+    return dumpLine(json{{"error", message}});
+}
 
 // Reads the hand of one JSON object into `request`; an empty string when it is sound, else what is wrong.
 std::string readHand(const json& object, HandRequest& request) {
     for (const auto& [key, value] : object.items()) {
         std::string* text = nullptr;
         int* profile = nullptr;
-        if (key == "hole") text = &request.Hole;
-        else if (key == "board") text = &request.Board;
-        else if (key == "pot") text = &request.Pot;
-        else if (key == "heroBet") text = &request.HeroBet;
-        else if (key == "villainBet") text = &request.VillainBet;
-        else if (key == "stack") text = &request.Stack;
-        else if (key == "preflop") profile = &request.Preflop;
-        else if (key == "postflop") profile = &request.Postflop;
+        if (key == "hole")
+            text = &request.Hole;
+        else if (key == "board")
+            text = &request.Board;
+        else if (key == "pot")
+            text = &request.Pot;
+        else if (key == "heroBet")
+            text = &request.HeroBet;
+        else if (key == "villainBet")
+            text = &request.VillainBet;
+        else if (key == "stack")
+            text = &request.Stack;
+        else if (key == "preflop")
+            profile = &request.Preflop;
+        else if (key == "postflop")
+            profile = &request.Postflop;
         else if (key == "villainCount") {
             if (!value.is_boolean()) return "\"villainCount\" must be true or false";
             request.VillainCount = value.get<bool>();

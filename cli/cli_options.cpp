@@ -92,12 +92,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         positional.push_back(arg);
     }
     if (batch) {
-        if (!positional.empty()) return UsageError{"--batch reads its hands from standard input, not arguments"};
+        if (!positional.empty())
+            return UsageError{"--batch reads its hands from standard input, not arguments"};
         return BatchRequest{};
     }
     if (positional.size() != 2) {
-        return UsageError{positional.size() < 2 ? "give the hole cards and the board, such as \"Ad 7d\" \"3s 4c 5h\""
-                                                : "too many arguments: quote the cards, such as \"Ad 7d\""};
+        return UsageError{positional.size() < 2
+                              ? "give the hole cards and the board, such as \"Ad 7d\" \"3s 4c 5h\""
+                              : "too many arguments: quote the cards, such as \"Ad 7d\""};
     }
     request.Hole = positional[0];
     request.Board = positional[1];

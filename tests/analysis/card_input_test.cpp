@@ -56,14 +56,22 @@ struct Rejection {
 
 TEST(CardInput, RejectsEveryKindOfBadCardWithTheEmptyReport) {
     const std::vector<Rejection> rejections{
-        {"ad 7d", "3s 4c 5h", CardProblem::kBadRank},        {"Ad 7D", "3s 4c 5h", CardProblem::kBadSuit},
-        {"AS 7d", "3s 4c 5h", CardProblem::kBadSuit},        {"1d 7d", "3s 4c 5h", CardProblem::kBadRank},
-        {"Ad 7d", "3s 4c 5x", CardProblem::kBadSuit},        {"Ad 7d", "3s 4c 5h 0d", CardProblem::kBadRank},
-        {"Ad Ad", "3s 4c 5h", CardProblem::kHoleDuplicate},  {"Ad 7d", "3s 3s 5h", CardProblem::kBoardDuplicate},
-        {"Ad 7d", "Ad 4c 5h", CardProblem::kHoleOnBoard},    {"Ad 7d", "3s 4c 5h 8d 7d", CardProblem::kHoleOnBoard},
-        {"Ad 7", "3s 4c 5h", CardProblem::kHoleLength},      {"Ad 7d ", "3s 4c 5h", CardProblem::kHoleLength},
-        {"", "", CardProblem::kHoleLength},                  {"Ad 7d", "3s 4c 5h 8", CardProblem::kBoardLength},
-        {"Ad 7d", "3s 4c", CardProblem::kBoardLength},       {"Ad 7d", "", CardProblem::kBoardLength},
+        {"ad 7d", "3s 4c 5h", CardProblem::kBadRank},
+        {"Ad 7D", "3s 4c 5h", CardProblem::kBadSuit},
+        {"AS 7d", "3s 4c 5h", CardProblem::kBadSuit},
+        {"1d 7d", "3s 4c 5h", CardProblem::kBadRank},
+        {"Ad 7d", "3s 4c 5x", CardProblem::kBadSuit},
+        {"Ad 7d", "3s 4c 5h 0d", CardProblem::kBadRank},
+        {"Ad Ad", "3s 4c 5h", CardProblem::kHoleDuplicate},
+        {"Ad 7d", "3s 3s 5h", CardProblem::kBoardDuplicate},
+        {"Ad 7d", "Ad 4c 5h", CardProblem::kHoleOnBoard},
+        {"Ad 7d", "3s 4c 5h 8d 7d", CardProblem::kHoleOnBoard},
+        {"Ad 7", "3s 4c 5h", CardProblem::kHoleLength},
+        {"Ad 7d ", "3s 4c 5h", CardProblem::kHoleLength},
+        {"", "", CardProblem::kHoleLength},
+        {"Ad 7d", "3s 4c 5h 8", CardProblem::kBoardLength},
+        {"Ad 7d", "3s 4c", CardProblem::kBoardLength},
+        {"Ad 7d", "", CardProblem::kBoardLength},
         {"Ad 7d", "3s 4c 5h 8d 9d 2c", CardProblem::kBoardLength},
     };
     for (const auto& rejection : rejections) {
@@ -97,7 +105,8 @@ bool referenceAccepts(const std::string& hole, const std::string& board) {
     static const std::set<std::string> deck = [] {
         std::set<std::string> cards;
         for (char rank : std::string("A23456789TJQK")) {
-            for (char suit : std::string("shcd")) cards.insert(std::string{rank, suit});
+            for (char suit : std::string("shcd"))
+                cards.insert(std::string{rank, suit});
         }
         return cards;
     }();
@@ -118,7 +127,8 @@ TEST(CardInput, AcceptsExactlyWhatAnIndependentReadingAccepts) {
     const std::vector<std::string> cards = [] {
         std::vector<std::string> all;
         for (char rank : std::string("A23456789TJQK")) {
-            for (char suit : std::string("shcd")) all.push_back(std::string{rank, suit});
+            for (char suit : std::string("shcd"))
+                all.push_back(std::string{rank, suit});
         }
         return all;
     }();

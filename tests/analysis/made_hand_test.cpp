@@ -1,4 +1,5 @@
 #include "analysis/analyse_hand.h"
+#include "tests/analysis/analysis_test_support.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -7,11 +8,7 @@
 namespace tavolin {
 namespace {
 
-AnalysisContext analysed(const std::string& hole, std::string board) {
-    AnalysisContext ctx;
-    analyseHand(ctx, hole, board, AnalysisArguments{});
-    return ctx;
-}
+using support::analysed;
 
 std::string firstLine(const std::string& report) {
     return report.substr(0, report.find("\r\n"));

@@ -12,7 +12,8 @@ namespace {
 // (values from 0.001 to 100000, where m·100 and 2^−e both fit in 64 bits).
 std::string referenceTwoDecimals(float value) {
     int exponent = 0;
-    const float fraction = std::frexp(value, &exponent); // value = fraction · 2^exponent, fraction in [0.5, 1)
+    const float fraction =
+        std::frexp(value, &exponent); // value = fraction · 2^exponent, fraction in [0.5, 1)
     const auto mantissa = static_cast<std::int64_t>(std::ldexp(fraction, 24));
     const int shift = 24 - exponent; // value = mantissa / 2^shift, shift > 0 below 2^24
     const std::int64_t scaled = mantissa * 100;

@@ -1,5 +1,6 @@
 #include "analysis/analyse_hand.h"
 #include "analysis/outs.h"
+#include "tests/analysis/analysis_test_support.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -7,12 +8,6 @@
 
 namespace tavolin {
 namespace {
-
-AnalysisContext analyse(const std::string& hole, std::string board) {
-    AnalysisContext ctx;
-    analyseHand(ctx, hole, board, AnalysisArguments{});
-    return ctx;
-}
 
 // The explanation as the outs step leaves it: lines joined by CR LF, the last one keeping only its CR.
 std::string explanation(std::initializer_list<const char*> lines) {
@@ -33,13 +28,13 @@ struct OutsCase {
 
 void expectOuts(const OutsCase& expected) {
     SCOPED_TRACE(std::string(expected.Hole) + " on " + expected.Board);
-    const AnalysisContext ctx = analyse(expected.Hole, expected.Board);
+    const AnalysisContext ctx = support::analysed(expected.Hole, expected.Board);
     EXPECT_EQ(ctx.OutsText, explanation(expected.Lines));
     EXPECT_EQ(ctx.Outs, expected.Outs);
 }
 
 TEST(OutsPipeline, RiverHasNoProjectsAndKeepsTheEquitiesAtZero) {
-    const AnalysisContext ctx = analyse("Ad 7d", "3s 4c 5h 8d Kh");
+    const AnalysisContext ctx = support::analysed("Ad 7d", "3s 4c 5h 8d Kh");
     EXPECT_EQ(ctx.Outs, 0.0f);
     EXPECT_EQ(ctx.OutsText, "No Projects");
     EXPECT_EQ(ctx.EquityAllIn, 0.0f);
@@ -55,7 +50,7 @@ TEST(OutsPipeline, ThreeOfAKindOrBetterGetsTheFixedLine) {
 }
 
 TEST(OutsPipeline, FlopEquitiesAreComputedInSinglePrecision) {
-    const AnalysisContext ctx = analyse("Ad Kc", "7s 4d 2h");
+    const AnalysisContext ctx = support::analysed("Ad Kc", "7s 4d 2h");
     EXPECT_EQ(ctx.OutsText, explanation({"2 Overcards and dry board (4 Outs)"}));
     EXPECT_EQ(ctx.Outs, 4.0f);
     const float nextCard = 1.0f - (47.0f - 4.0f) / 47.0f;
@@ -65,7 +60,7 @@ TEST(OutsPipeline, FlopEquitiesAreComputedInSinglePrecision) {
 }
 
 TEST(OutsPipeline, TurnEquityCountsOneCardAndLeavesTheNextCardEquityAlone) {
-    const AnalysisContext ctx = analyse("Ad Kc", "7s 4d 2h 9s");
+    const AnalysisContext ctx = support::analysed("Ad Kc", "7s 4d 2h 9s");
     EXPECT_EQ(ctx.Outs, 4.0f);
     EXPECT_EQ(ctx.EquityAllIn, 1.0f - (46.0f - 4.0f) / 46.0f);
     EXPECT_EQ(ctx.EquityNextCard, 0.0f);
@@ -75,7 +70,7 @@ TEST(OutsPipeline, TurnEquityCountsOneCardAndLeavesTheNextCardEquityAlone) {
 // is shown on a context where only the overcard-flush deduction can fire: a board pairing code under
 // which neither the overcard, pair nor one-card flush rules pay.
 TEST(OutsPipeline, NegativeTotalKeepsItsValueWithoutEquity) {
-    AnalysisContext ctx = analyse("2h Kc", "Qh 8h 5h");
+    AnalysisContext ctx = support::analysed("2h Kc", "Qh 8h 5h");
     ctx.BoardPairing = 3;
     estimateOuts(ctx);
     EXPECT_EQ(ctx.OutsText,
@@ -86,7 +81,7 @@ TEST(OutsPipeline, NegativeTotalKeepsItsValueWithoutEquity) {
 }
 
 TEST(OutsPipeline, RunningTwiceGivesTheSameText) {
-    AnalysisContext ctx = analyse("6h 7h", "8h 9h 2c Kc");
+    AnalysisContext ctx = support::analysed("6h 7h", "8h 9h 2c Kc");
     const std::string first = ctx.OutsText;
     const float outs = ctx.Outs;
     estimateOuts(ctx);

@@ -28,15 +28,14 @@ AnalysisArguments amounts(std::string_view pot, std::string_view heroBet, std::s
 
 TEST(Report, WorkedFlopExampleLineByLine) {
     AnalysisContext ctx = flopWithEightOuts();
-    EXPECT_EQ(writeReport(ctx, amounts("100", "0", "50", "500")),
-              "Hand: High A\r\n"
-              "Board: COOR STRAIGHT\r\n"
-              "Strength: WEAK: HIGH CARD A\r\n"
-              "Outs: 8\r\n"
-              "Open straight project (8 Outs)\r\r\n"
-              "PER(AI): 31.5% PER(+1Card): 17.0%\r\n"
-              "PME(AI): 45.5% PME(+1Card): 25.0%\r\n"
-              "SPR: 5.00 (No committed)\r\n");
+    EXPECT_EQ(writeReport(ctx, amounts("100", "0", "50", "500")), "Hand: High A\r\n"
+                                                                  "Board: COOR STRAIGHT\r\n"
+                                                                  "Strength: WEAK: HIGH CARD A\r\n"
+                                                                  "Outs: 8\r\n"
+                                                                  "Open straight project (8 Outs)\r\r\n"
+                                                                  "PER(AI): 31.5% PER(+1Card): 17.0%\r\n"
+                                                                  "PME(AI): 45.5% PME(+1Card): 25.0%\r\n"
+                                                                  "SPR: 5.00 (No committed)\r\n");
     EXPECT_EQ(ctx.Commitment, "No committed");
 }
 
@@ -58,16 +57,25 @@ TEST(Report, PerAndPmeLinesDependOnTheStreet) {
 TEST(Report, WithoutSensibleAmountsTheReportEndsAtThePercentage) {
     const std::string tooLargeForAFloat = "9" + std::string(60, '9');
     const std::vector<std::array<std::string_view, 4>> unusable{
-        {"", "0", "50", "500"},     {"0", "0", "50", "500"},    {"-5", "0", "50", "500"},
-        {"abc", "0", "50", "500"},  {"100", "-1", "50", "500"}, {"100", "0", "-0.5", "500"},
-        {"100", "0", "50", ""},     {"100", "0", "50", "0"},    {"0.3", "0", "50", "500"},
-        {"0.5", "0", "50", "500"},  {"32767.5", "0", "50", "500"}, {"40000", "0", "50", "500"},
+        {"", "0", "50", "500"},
+        {"0", "0", "50", "500"},
+        {"-5", "0", "50", "500"},
+        {"abc", "0", "50", "500"},
+        {"100", "-1", "50", "500"},
+        {"100", "0", "-0.5", "500"},
+        {"100", "0", "50", ""},
+        {"100", "0", "50", "0"},
+        {"0.3", "0", "50", "500"},
+        {"0.5", "0", "50", "500"},
+        {"32767.5", "0", "50", "500"},
+        {"40000", "0", "50", "500"},
         {"100", "0", "50", tooLargeForAFloat},
     };
     for (const auto& [pot, hero, villain, stack] : unusable) {
         AnalysisContext ctx = flopWithEightOuts();
         const std::string report = writeReport(ctx, amounts(pot, hero, villain, stack));
-        EXPECT_TRUE(report.ends_with("PER(+1Card): 17.0%")) << pot << "|" << hero << "|" << villain << "|" << stack;
+        EXPECT_TRUE(report.ends_with("PER(+1Card): 17.0%"))
+            << pot << "|" << hero << "|" << villain << "|" << stack;
         EXPECT_EQ(ctx.Commitment, "0");
     }
 }
@@ -84,11 +92,11 @@ std::string sprLine(std::string_view pot, std::string_view heroBet, std::string_
 TEST(Report, AmountsAreReadAsAPlayerTypesThem) {
     EXPECT_EQ(sprLine("100", "0", "50", "500"), "SPR: 5.00");
     EXPECT_EQ(sprLine(" 1 0 0 ", "", "", "5 0 0"), "SPR: 5.00"); // blanks anywhere; empty bets read 0
-    EXPECT_EQ(sprLine("1e3", "0", "0", "500"), "SPR: 500.00");    // no exponent: "1e3" is 1
-    EXPECT_EQ(sprLine("3,5", "0", "0", "6"), "SPR: 2.00");        // "," ends the number
-    EXPECT_EQ(sprLine("+4", "1", "0", "7abc"), "SPR: 2.00");      // digits then letters read the digits
-    EXPECT_EQ(sprLine("- 4", "0", "0", "7"), "");                 // a sign, then blanks, then digits
-    EXPECT_EQ(sprLine("100", "50", "0", "450"), "SPR: 5.00");     // the hero's bet joins the stack
+    EXPECT_EQ(sprLine("1e3", "0", "0", "500"), "SPR: 500.00");   // no exponent: "1e3" is 1
+    EXPECT_EQ(sprLine("3,5", "0", "0", "6"), "SPR: 2.00");       // "," ends the number
+    EXPECT_EQ(sprLine("+4", "1", "0", "7abc"), "SPR: 2.00");     // digits then letters read the digits
+    EXPECT_EQ(sprLine("- 4", "0", "0", "7"), "");                // a sign, then blanks, then digits
+    EXPECT_EQ(sprLine("100", "50", "0", "450"), "SPR: 5.00");    // the hero's bet joins the stack
 }
 
 TEST(Report, PotIsRoundedToAWholeNumberWithTiesToEven) {
@@ -100,8 +108,8 @@ TEST(Report, PotIsRoundedToAWholeNumberWithTiesToEven) {
 }
 
 TEST(Report, TwoDecimalsRoundHalfAwayFromZeroOnTheExactValue) {
-    EXPECT_EQ(sprLine("8", "0", "0", "9"), "SPR: 1.13");    // 9/8 = 1.125 exactly
-    EXPECT_EQ(sprLine("8", "0", "0", "1"), "SPR: 0.13");    // 0.125 exactly
+    EXPECT_EQ(sprLine("8", "0", "0", "9"), "SPR: 1.13"); // 9/8 = 1.125 exactly
+    EXPECT_EQ(sprLine("8", "0", "0", "1"), "SPR: 0.13"); // 0.125 exactly
     EXPECT_EQ(sprLine("3", "0", "0", "1"), "SPR: 0.33");
     EXPECT_EQ(sprLine("3", "0", "0", "2"), "SPR: 0.67");
     EXPECT_EQ(sprLine("8", "0", "0", "9", ","), "SPR: 1,13");
@@ -120,14 +128,19 @@ TEST(Report, DecimalSeparatorIsTheCallers) {
     const std::string report = writeReport(ctx, amounts("100", "0", "50", "500", 0, ","));
     EXPECT_NE(report.find("Outs: 8,5\r\n"), std::string::npos);
     EXPECT_NE(report.find("PER(AI): 31,5% PER(+1Card): 17,0%"), std::string::npos);
-    EXPECT_NE(report.find("PME(AI): 45,5% PME(+1Card): 25,0%\r\nSPR: 5,00 (No committed)\r\n"), std::string::npos);
+    EXPECT_NE(report.find("PME(AI): 45,5% PME(+1Card): 25,0%\r\nSPR: 5,00 (No committed)\r\n"),
+              std::string::npos);
     EXPECT_EQ(report.find('.'), std::string::npos);
 }
 
 TEST(Report, OutsNumberInShortestForm) {
-    for (const auto& [outs, text] : std::vector<std::pair<float, std::string>>{
-             {6.0f, "Outs: 6\r\n"}, {8.5f, "Outs: 8.5\r\n"}, {-2.0f, "Outs: -2\r\n"}, {1.5f, "Outs: 1.5\r\n"},
-             {0.0f, "Outs: 0\r\n"}, {-0.5f, "Outs: -0.5\r\n"}, {14.5f, "Outs: 14.5\r\n"}}) {
+    for (const auto& [outs, text] : std::vector<std::pair<float, std::string>>{{6.0f, "Outs: 6\r\n"},
+                                                                               {8.5f, "Outs: 8.5\r\n"},
+                                                                               {-2.0f, "Outs: -2\r\n"},
+                                                                               {1.5f, "Outs: 1.5\r\n"},
+                                                                               {0.0f, "Outs: 0\r\n"},
+                                                                               {-0.5f, "Outs: -0.5\r\n"},
+                                                                               {14.5f, "Outs: 14.5\r\n"}}) {
         AnalysisContext ctx = flopWithEightOuts();
         ctx.Outs = outs;
         EXPECT_NE(writeReport(ctx, amounts("", "", "", "")).find(text), std::string::npos) << text;
@@ -159,13 +172,26 @@ TEST(Commitment, EveryBoundIsInclusiveAndTheNextFloatAboveFallsThrough) {
     const std::string_view S = "Sadly committed";
     const std::string_view N = "No committed";
     const std::vector<CommitmentCase> bounds{
-        {"WEAK: PAIR", 0, 0.5f, S},  {"WEAK: PAIR", 1, 1.0f, S},  {"WEAK: PAIR", 2, 0.5f, H},
-        {"WEAK: PAIR", 2, 5.0f, S},  {"WEAK: PAIR", 3, 5.0f, S},  {"MEDIUM: TOP PAIR", 0, 0.5f, H},
-        {"MEDIUM: TOP PAIR", 0, 3.0f, S}, {"MEDIUM: TOP PAIR", 1, 2.0f, H}, {"MEDIUM: TOP PAIR", 1, 5.0f, S},
-        {"MEDIUM: TOP PAIR", 2, 5.0f, H}, {"MEDIUM: TOP PAIR", 3, 8.0f, S}, {"STRONG: SET", 0, 4.0f, H},
-        {"STRONG: SET", 0, 8.0f, S}, {"STRONG: SET", 1, 6.0f, H}, {"STRONG: SET", 1, 15.0f, S},
-        {"STRONG: SET", 2, 15.0f, H}, {"STRONG: SET", 3, 35.0f, S}, {"VERY STRONG: SET", 0, 15.0f, H},
-        {"VERY STRONG: SET", 1, 20.0f, H}, {"NUTS ON HAND: POKER", 0, 15.0f, H},
+        {"WEAK: PAIR", 0, 0.5f, S},
+        {"WEAK: PAIR", 1, 1.0f, S},
+        {"WEAK: PAIR", 2, 0.5f, H},
+        {"WEAK: PAIR", 2, 5.0f, S},
+        {"WEAK: PAIR", 3, 5.0f, S},
+        {"MEDIUM: TOP PAIR", 0, 0.5f, H},
+        {"MEDIUM: TOP PAIR", 0, 3.0f, S},
+        {"MEDIUM: TOP PAIR", 1, 2.0f, H},
+        {"MEDIUM: TOP PAIR", 1, 5.0f, S},
+        {"MEDIUM: TOP PAIR", 2, 5.0f, H},
+        {"MEDIUM: TOP PAIR", 3, 8.0f, S},
+        {"STRONG: SET", 0, 4.0f, H},
+        {"STRONG: SET", 0, 8.0f, S},
+        {"STRONG: SET", 1, 6.0f, H},
+        {"STRONG: SET", 1, 15.0f, S},
+        {"STRONG: SET", 2, 15.0f, H},
+        {"STRONG: SET", 3, 35.0f, S},
+        {"VERY STRONG: SET", 0, 15.0f, H},
+        {"VERY STRONG: SET", 1, 20.0f, H},
+        {"NUTS ON HAND: POKER", 0, 15.0f, H},
         {"NUTS ON BOARD: POKER", 1, 20.0f, H},
     };
     // What follows each bound, just above it.

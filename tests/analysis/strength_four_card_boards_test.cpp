@@ -2,8 +2,7 @@
 // table holds, for every reachable step of its rule set, a hand in which that step (or the alternative a
 // chain picks) decides the label; the expected labels were worked out from the rule tables by hand.
 
-#include "analysis/analyse_hand.h"
-#include "analysis/strength.h"
+#include "tests/analysis/analysis_test_support.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -12,23 +11,8 @@
 namespace tavolin {
 namespace {
 
-struct DecidingHand {
-    const char* Row; // the step that decides
-    const char* Hole;
-    const char* Board;
-    const char* Label;
-};
-
-void expectLabels(char ruleSet, const std::vector<DecidingHand>& hands) {
-    for (const DecidingHand& hand : hands) {
-        SCOPED_TRACE(std::string("row ") + hand.Row + ": " + hand.Hole + " on " + hand.Board);
-        AnalysisContext ctx;
-        std::string board = hand.Board;
-        analyseHand(ctx, hand.Hole, board, AnalysisArguments{});
-        EXPECT_EQ(selectRuleSet(ctx), ruleSet);
-        EXPECT_EQ(ctx.StrengthLabel, hand.Label);
-    }
-}
+using support::DecidingHand;
+using support::expectLabels;
 
 // A straight flush can only be the best one on four suited board cards, which these boards never hold, so
 // the last step of rule sets L and M has no hand here.

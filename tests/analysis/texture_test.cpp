@@ -1,4 +1,5 @@
 #include "analysis/analyse_hand.h"
+#include "tests/analysis/analysis_test_support.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -7,11 +8,7 @@
 namespace tavolin {
 namespace {
 
-AnalysisContext analysed(const std::string& hole, std::string board) {
-    AnalysisContext ctx;
-    analyseHand(ctx, hole, board, AnalysisArguments{});
-    return ctx;
-}
+using support::analysed;
 
 // The hole cards play no part in the texture; any two cards off the board will do.
 std::string textureOf(const std::string& board) {

@@ -15,9 +15,9 @@ namespace {
 using nlohmann::json;
 
 TEST(CommandLine, ReadsAHandWithItsOptions) {
-    const CommandLine line = parseCommandLine({"Ad 7d", "3s 4c 5h", "--pot", "100", "--hero-bet", "5",
-                                               "--villain-bet", "50", "--stack", "500", "--preflop", "0",
-                                               "--postflop", "2", "--villain-count", "--raw"});
+    const CommandLine line =
+        parseCommandLine({"Ad 7d", "3s 4c 5h", "--pot", "100", "--hero-bet", "5", "--villain-bet", "50",
+                          "--stack", "500", "--preflop", "0", "--postflop", "2", "--villain-count", "--raw"});
     const auto* hand = std::get_if<HandRequest>(&line);
     ASSERT_NE(hand, nullptr);
     EXPECT_EQ(hand->Hole, "Ad 7d");
@@ -64,13 +64,16 @@ std::string expectedReport(const std::string& hole, std::string board, const std
 
 TEST(Batch, AnswersEachLineWithTheReportOrAnError) {
     const std::string report = answerBatchLine(
-        R"({"hole":"Ad 7d","board":"3s 4c 5h","pot":"100","villainBet":"50","stack":"500","preflop":0})", ".");
+        R"({"hole":"Ad 7d","board":"3s 4c 5h","pot":"100","villainBet":"50","stack":"500","preflop":0})",
+        ".");
     EXPECT_EQ(json::parse(report).at("report"), expectedReport("Ad 7d", "3s 4c 5h", "100", "50", "500", 0));
 
     // Missing keys: empty texts, profile 1, no count.
     EXPECT_EQ(json::parse(answerBatchLine(R"({"hole":"Ad 7d","board":"3s 4c 5h"})", ".")).at("report"),
               expectedReport("Ad 7d", "3s 4c 5h", "", "", "", 1));
-    EXPECT_EQ(answerBatchLine(R"({"hole":"Ad 7d","board":"3s 4c 5h"})" "\r", "."),
+    EXPECT_EQ(answerBatchLine(R"({"hole":"Ad 7d","board":"3s 4c 5h"})"
+                              "\r",
+                              "."),
               answerBatchLine(R"({"hole":"Ad 7d","board":"3s 4c 5h"})", "."));
 
     const std::vector<std::pair<std::string, std::string>> errors{
@@ -99,14 +102,16 @@ TEST(Batch, AnswersEachLineWithTheReportOrAnError) {
 TEST(Batch, InvalidBytesInALineGiveAnErrorNotACrash) {
     const json answer = json::parse(answerBatchLine("{\"hole\":\"\xff\xfe\"}", "."));
     EXPECT_TRUE(answer.contains("error"));
-    const json bad = json::parse(answerBatchLine(std::string("{\"hole\":\"A\\u0000 7d\",\"board\":\"x\"}"), "."));
+    const json bad =
+        json::parse(answerBatchLine(std::string("{\"hole\":\"A\\u0000 7d\",\"board\":\"x\"}"), "."));
     EXPECT_TRUE(bad.contains("error"));
 }
 
 TEST(Batch, VeryLongLinesAreAnsweredLikeShortOnes) {
     const std::string megabyte(1 << 20, 'x');
     EXPECT_TRUE(json::parse(answerBatchLine(megabyte, ".")).contains("error"));
-    const std::string longPot = R"({"hole":"Ad 7d","board":"3s 4c 5h","stack":"5","pot":")" + megabyte + "\"}";
+    const std::string longPot =
+        R"({"hole":"Ad 7d","board":"3s 4c 5h","stack":"5","pot":")" + megabyte + "\"}";
     EXPECT_TRUE(json::parse(answerBatchLine(longPot, ".")).contains("report"));
     const std::string deep = std::string(100000, '[') + std::string(100000, ']');
     EXPECT_TRUE(json::parse(answerBatchLine(deep, ".")).contains("error"));
@@ -120,11 +125,13 @@ TEST(Batch, RoundTripsOneHundredThousandLinesInOrder) {
         R"({"hole":"8h 8c","board":"8s Kd 3c 2d 2h","pot":"40","stack":"35"})",
     };
     std::array<std::string, 4> answers;
-    for (std::size_t i = 0; i < hands.size(); ++i) answers[i] = answerBatchLine(hands[i], ".");
+    for (std::size_t i = 0; i < hands.size(); ++i)
+        answers[i] = answerBatchLine(hands[i], ".");
 
     std::stringstream in;
     const int lines = 100000;
-    for (int i = 0; i < lines; ++i) in << hands[static_cast<std::size_t>(i) % hands.size()] << '\n';
+    for (int i = 0; i < lines; ++i)
+        in << hands[static_cast<std::size_t>(i) % hands.size()] << '\n';
     std::stringstream out;
     runBatch(in, out, ".");
     std::string line;
@@ -149,7 +156,8 @@ ProgramRun runProgram(const std::string& arguments) {
     if (pipe == nullptr) return run;
     std::array<char, 4096> buffer{};
     std::size_t read = 0;
-    while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.Output.append(buffer.data(), read);
+    while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.Output.append(buffer.data(), read);
     const int status = pclose(pipe);
     run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
@@ -178,13 +186,14 @@ TEST(Program, RejectedCardsExitWithTwoAndPrintNothing) {
 }
 
 TEST(Program, BatchModeAnswersEveryLine) {
-    const ProgramRun run = runProgram(
-        "--batch <<'EOF'\n{\"hole\":\"Ad 7d\",\"board\":\"3s 4c 5h\"}\nnot json\n{\"hole\":\"Ad Ad\"}\nEOF\n");
+    const ProgramRun run = runProgram("--batch <<'EOF'\n{\"hole\":\"Ad 7d\",\"board\":\"3s 4c 5h\"}\nnot "
+                                      "json\n{\"hole\":\"Ad Ad\"}\nEOF\n");
     EXPECT_EQ(run.ExitCode, 0);
     std::istringstream lines(run.Output);
     std::string line;
     std::vector<json> answers;
-    while (std::getline(lines, line)) answers.push_back(json::parse(line));
+    while (std::getline(lines, line))
+        answers.push_back(json::parse(line));
     ASSERT_EQ(answers.size(), 3u);
     EXPECT_TRUE(answers[0].contains("report"));
     EXPECT_TRUE(answers[1].contains("error"));

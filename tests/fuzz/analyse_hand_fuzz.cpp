@@ -19,7 +19,8 @@ int toIndex(const std::string& text) {
     if (result.ec == std::errc{}) return value;
     // Not a number: let the raw bytes pick one, so that large and negative indexes occur too.
     std::uint32_t bits = 0;
-    for (const char c : text) bits = bits * 131u + static_cast<unsigned char>(c);
+    for (const char c : text)
+        bits = bits * 131u + static_cast<unsigned char>(c);
     return static_cast<int>(bits);
 }
 
