@@ -30,9 +30,23 @@ bool dealSample(tavolin::FrmTavolin& window, const QString& cards, const QString
     return true;
 }
 
+// A screenshot or the help text needs no screen: without a display they go to the offscreen platform
+// instead of failing to start.
+void useOffscreenWhenNoDisplayIsNeeded(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+        qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        return;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--screenshot" || arg.startsWith("--screenshot=") || arg == "--help" || arg == "-h")
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    useOffscreenWhenNoDisplayIsNeeded(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavolin"));
     QApplication::setStyle(QStringLiteral("Fusion"));
