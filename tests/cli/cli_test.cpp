@@ -148,9 +148,10 @@ struct ProgramRun {
     std::string Output;
 };
 
-// Runs the installed program with a shell command line; standard error is discarded unless redirected.
-ProgramRun runProgram(const std::string& arguments) {
-    const std::string command = std::string("LC_ALL=C '") + TAVOLIN_REPORT_PROGRAM + "' " + arguments;
+// Runs the program with a shell command line under the given locale; standard error is discarded unless
+// redirected.
+ProgramRun runProgram(const std::string& arguments, const std::string& locale = "C") {
+    const std::string command = "LC_ALL=" + locale + " '" + TAVOLIN_REPORT_PROGRAM + "' " + arguments;
     FILE* pipe = popen(command.c_str(), "r");
     ProgramRun run;
     if (pipe == nullptr) return run;
@@ -174,6 +175,19 @@ TEST(Program, PrintsTheReportWithItsAmountsBlock) {
     const ProgramRun raw =
         runProgram("'Ad 7d' '3s 4c 5h' --pot 100 --villain-bet 50 --stack 500 --preflop 0 --raw");
     EXPECT_EQ(raw.Output, expectedReport("Ad 7d", "3s 4c 5h", "100", "50", "500", 0));
+}
+
+TEST(Program, NumbersFollowTheEnvironmentsDecimalSeparator) {
+    const std::string hand = "'Ad 7d' '3s 4c 5h' --pot 100 --villain-bet 50 --stack 500 --preflop 0";
+    const ProgramRun german = runProgram(hand, "de_DE.UTF-8");
+    EXPECT_NE(german.Output.find("PME(AI): 45,5% PME(+1Card): 25,0%\nSPR: 5,00 ("), std::string::npos)
+        << german.Output;
+    const ProgramRun numericOnly = runProgram("--villain-count " + hand, "'' LC_NUMERIC=de_DE.UTF-8");
+    EXPECT_NE(numericOnly.Output.find("SPR: 5,00 ("), std::string::npos) << numericOnly.Output;
+    const auto countLine = numericOnly.Output.find("Better Villain Hands: ");
+    ASSERT_NE(countLine, std::string::npos);
+    EXPECT_NE(numericOnly.Output.find(',', countLine), std::string::npos) << numericOnly.Output;
+    EXPECT_EQ(runProgram(hand).Output.find(','), std::string::npos);
 }
 
 TEST(Program, RejectedCardsExitWithTwoAndPrintNothing) {
