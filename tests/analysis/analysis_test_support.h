@@ -9,6 +9,17 @@
 
 namespace tavolin::support {
 
+// A card is 0..51: rank character "23456789TJQKA"[card % 13], suit character "shcd"[card / 13].
+inline std::string cardsText(const std::vector<int>& cards) {
+    std::string text;
+    for (const int card : cards) {
+        if (!text.empty()) text += ' ';
+        text += "23456789TJQKA"[card % 13];
+        text += "shcd"[card / 13];
+    }
+    return text;
+}
+
 // Every intermediate result of one analysis with no amounts typed.
 inline AnalysisContext analysed(const std::string& hole, std::string board) {
     AnalysisContext ctx;

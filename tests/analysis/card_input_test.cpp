@@ -37,17 +37,6 @@ TEST(CardInput, ReadsHoleAndBoardIntoMatrices) {
     EXPECT_EQ(ctx.AllMatrix[4][14], 1);
 }
 
-TEST(CardInput, BoardLengthGivesTheNumberOfBoardCards) {
-    for (const auto& [text, count] : std::vector<std::pair<std::string, int>>{
-             {"3s 4c 5h", 3}, {"3s 4c 5h 8d", 4}, {"3s 4c 5h 8d 9d", 5}}) {
-        AnalysisContext ctx;
-        std::string board = text;
-        ASSERT_TRUE(readCards(ctx, "Ad 7d", board).ok()) << text;
-        EXPECT_EQ(ctx.BoardCount, count);
-        EXPECT_EQ(board, text);
-    }
-}
-
 struct Rejection {
     std::string Hole;
     std::string Board;

@@ -1,4 +1,5 @@
 #include "analysis/analyse_hand.h"
+#include "tests/analysis/analysis_test_support.h"
 
 #include <algorithm>
 #include <array>
@@ -13,18 +14,11 @@
 namespace tavolin {
 namespace {
 
-constexpr std::string_view kRanks = "23456789TJQKA"; // rank code = index + 2
-constexpr std::string_view kSuits = "shcd";          // suit code = index + 1
-
 struct Deal {
     std::string Hole;
     std::string Board;
     std::vector<int> Cards; // 0..51: suit index * 13 + rank index; hole cards first
 };
-
-std::string cardText(int card) {
-    return {kRanks[card % 13], kSuits[card / 13]};
-}
 
 // Random hole cards with `boardCount` board cards, from a fixed seed so that a failure repeats.
 std::vector<Deal> randomDeals(int count, int boardCount, unsigned seed) {
@@ -36,19 +30,11 @@ std::vector<Deal> randomDeals(int count, int boardCount, unsigned seed) {
         std::shuffle(deck.begin(), deck.end(), random);
         Deal deal;
         deal.Cards.assign(deck.begin(), deck.begin() + 2 + boardCount);
-        deal.Hole = cardText(deck[0]) + " " + cardText(deck[1]);
-        for (int k = 0; k < boardCount; ++k)
-            deal.Board += (k > 0 ? " " : "") + cardText(deck[2 + k]);
+        deal.Hole = support::cardsText({deck[0], deck[1]});
+        deal.Board = support::cardsText({deck.begin() + 2, deck.begin() + 2 + boardCount});
         deals.push_back(deal);
     }
     return deals;
-}
-
-AnalysisContext analyse(const Deal& deal) {
-    AnalysisContext ctx;
-    std::string board = deal.Board;
-    analyseHand(ctx, deal.Hole, board, AnalysisArguments{});
-    return ctx;
 }
 
 std::vector<std::string> explanationLines(const std::string& text) {
@@ -92,7 +78,7 @@ class OutsProperties : public ::testing::TestWithParam<int> {};
 
 TEST_P(OutsProperties, TotalIsTheSumOfTheStatedAmountsInHalfSteps) {
     for (const Deal& deal : randomDeals(15000, GetParam(), 20261206u + GetParam())) {
-        const AnalysisContext ctx = analyse(deal);
+        const AnalysisContext ctx = support::analysed(deal.Hole, deal.Board);
         SCOPED_TRACE(deal.Hole + " on " + deal.Board + ": " + ctx.OutsText);
         ASSERT_FALSE(ctx.OutsText.empty());
         EXPECT_EQ(std::fmod(ctx.Outs * 2.0f, 1.0f), 0.0f);
@@ -112,7 +98,7 @@ TEST_P(OutsProperties, TotalIsTheSumOfTheStatedAmountsInHalfSteps) {
 
 TEST_P(OutsProperties, EquitiesFollowTheSignOfTheOuts) {
     for (const Deal& deal : randomDeals(15000, GetParam(), 7u + GetParam())) {
-        const AnalysisContext ctx = analyse(deal);
+        const AnalysisContext ctx = support::analysed(deal.Hole, deal.Board);
         SCOPED_TRACE(deal.Hole + " on " + deal.Board);
         if (ctx.Outs <= 0.0f) {
             EXPECT_EQ(ctx.EquityAllIn, 0.0f);
@@ -130,7 +116,7 @@ TEST_P(OutsProperties, EquitiesFollowTheSignOfTheOuts) {
 
 TEST_P(OutsProperties, ThreeOfAKindOrBetterDrawsOnlyToAFlush) {
     for (const Deal& deal : randomDeals(15000, GetParam(), 99u + GetParam())) {
-        const AnalysisContext ctx = analyse(deal);
+        const AnalysisContext ctx = support::analysed(deal.Hole, deal.Board);
         if (!isThreeOfAKindOrBetter(ctx.Made)) continue;
         SCOPED_TRACE(deal.Hole + " on " + deal.Board + ": " + ctx.OutsText);
         for (const std::string& line : explanationLines(ctx.OutsText)) {
@@ -149,7 +135,7 @@ TEST_P(OutsProperties, ThreeOfAKindOrBetterDrawsOnlyToAFlush) {
 TEST_P(OutsProperties, OneCardFlushDrawNamesTheUnseenHigherCards) {
     int draws = 0;
     for (const Deal& deal : randomDeals(15000, GetParam(), 4242u + GetParam())) {
-        const AnalysisContext ctx = analyse(deal);
+        const AnalysisContext ctx = support::analysed(deal.Hole, deal.Board);
         for (const std::string& line : explanationLines(ctx.OutsText)) {
             const std::size_t at = line.find("outs - ");
             if (!line.starts_with("Flush project with one card on hand") || at == std::string::npos) continue;
@@ -183,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(FlopAndTurn, OutsProperties, ::testing::Values(3, 4),
 
 TEST(OutsRiver, NeverHasProjects) {
     for (const Deal& deal : randomDeals(5000, 5, 555u)) {
-        const AnalysisContext ctx = analyse(deal);
+        const AnalysisContext ctx = support::analysed(deal.Hole, deal.Board);
         SCOPED_TRACE(deal.Hole + " on " + deal.Board);
         EXPECT_EQ(ctx.Outs, 0.0f);
         EXPECT_EQ(ctx.OutsText, "No Projects");

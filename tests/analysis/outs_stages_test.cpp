@@ -1,17 +1,16 @@
-#include "analysis/analyse_hand.h"
 #include "analysis/outs.h"
 #include "tests/analysis/analysis_test_support.h"
 
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace tavolin {
 namespace {
 
 // The explanation as the outs step leaves it: lines joined by CR LF, the last one keeping only its CR.
-std::string explanation(std::initializer_list<const char*> lines) {
-    if (lines.size() == 0) return "No Projects";
+std::string explanation(const std::vector<const char*>& lines) {
+    if (lines.empty()) return "No Projects";
     std::string text;
     for (const char* line : lines)
         text += std::string(line) + "\r\n";
@@ -22,31 +21,26 @@ std::string explanation(std::initializer_list<const char*> lines) {
 struct OutsCase {
     const char* Hole;
     const char* Board;
-    std::initializer_list<const char*> Lines;
+    std::vector<const char*> Lines;
     float Outs;
 };
 
-void expectOuts(const OutsCase& expected) {
-    SCOPED_TRACE(std::string(expected.Hole) + " on " + expected.Board);
-    const AnalysisContext ctx = support::analysed(expected.Hole, expected.Board);
-    EXPECT_EQ(ctx.OutsText, explanation(expected.Lines));
-    EXPECT_EQ(ctx.Outs, expected.Outs);
-}
-
-TEST(OutsPipeline, RiverHasNoProjectsAndKeepsTheEquitiesAtZero) {
-    const AnalysisContext ctx = support::analysed("Ad 7d", "3s 4c 5h 8d Kh");
-    EXPECT_EQ(ctx.Outs, 0.0f);
-    EXPECT_EQ(ctx.OutsText, "No Projects");
-    EXPECT_EQ(ctx.EquityAllIn, 0.0f);
-    EXPECT_EQ(ctx.EquityNextCard, 0.0f);
+void expectOuts(const std::vector<OutsCase>& cases) {
+    for (const OutsCase& expected : cases) {
+        SCOPED_TRACE(std::string(expected.Hole) + " on " + expected.Board);
+        const AnalysisContext ctx = support::analysed(expected.Hole, expected.Board);
+        EXPECT_EQ(ctx.OutsText, explanation(expected.Lines));
+        EXPECT_EQ(ctx.Outs, expected.Outs);
+    }
 }
 
 TEST(OutsPipeline, ThreeOfAKindOrBetterGetsTheFixedLine) {
-    expectOuts({"8h 8c", "8s Kd 3c", {"Hand already equal or better than three of a kind"}, 0.0f});
-    // A straight with no flush project on the board: still only the fixed line.
-    expectOuts({"5h 6c", "7h 8d 9c", {"Hand already equal or better than three of a kind"}, 0.0f});
-    // A flush is better than the straight it also holds.
-    expectOuts({"5h 6h", "7h 8h 9h", {"Hand already equal or better than three of a kind"}, 0.0f});
+    expectOuts({
+        {"8h 8c", "8s Kd 3c", {"Hand already equal or better than three of a kind"}, 0.0f},
+        // A straight with no flush project on the board, and a flush, which is better than its straight.
+        {"5h 6c", "7h 8d 9c", {"Hand already equal or better than three of a kind"}, 0.0f},
+        {"5h 6h", "7h 8h 9h", {"Hand already equal or better than three of a kind"}, 0.0f},
+    });
 }
 
 TEST(OutsPipeline, FlopEquitiesAreComputedInSinglePrecision) {
@@ -80,249 +74,185 @@ TEST(OutsPipeline, NegativeTotalKeepsItsValueWithoutEquity) {
     EXPECT_EQ(ctx.EquityNextCard, 0.0f);
 }
 
-TEST(OutsPipeline, RunningTwiceGivesTheSameText) {
-    AnalysisContext ctx = support::analysed("6h 7h", "8h 9h 2c Kc");
-    const std::string first = ctx.OutsText;
-    const float outs = ctx.Outs;
-    estimateOuts(ctx);
-    EXPECT_EQ(ctx.OutsText, first);
-    EXPECT_EQ(ctx.Outs, outs);
+TEST(OutsPairStages, OvercardsPairsAndPocketPairs) {
+    expectOuts({
+        // Overcards, by coordination; extremely coordinated boards pay nothing for them.
+        {"Ad 3c", "7s 4d Th", {"1 Overcard and dry board(2 Outs)"}, 2.0f},
+        {"Ad Kc", "9s 8d 6h", {"2 Overcards and coordinated board (2 Outs)"}, 2.0f},
+        {"Ad 2c", "9s 8d 6h", {"1 Overcard and coordinated board (1 Out)"}, 1.0f},
+        {"Ad Kc", "9s 8d 7h 6c", {}, 0.0f},
+        // Overcards still count next to a pair on the board.
+        {"Ad Kc", "7s 7d 2h", {"2 Overcards and dry board (4 Outs)"}, 4.0f},
+        // One pair with a hole card.
+        {"Kc 7d", "7s 4d 2h", {"Set or DP project and dry board (4 Outs)"}, 4.0f},
+        {"Kc 6d", "9s 8d 6h", {"Set or DP project and coordinated board (3 Outs)"}, 3.0f},
+        {"Kc Jd", "Ks 8d 4h 5d", {"Set or DP project and coordinated board (3 Outs)"}, 3.0f},
+        // Two pair with both hole cards.
+        {"Kh 5d", "Kc 5s Th", {"Full project and dry board (4 Outs)"}, 4.0f},
+        {"Kh 5d", "Kc 5s 7h 4c", {"Full project and coordinated board (4 Outs)"}, 4.0f},
+        // A board pair below the hero's pair.
+        {"Kh 3d", "Kc 5s 5h", {"Full project or higher double pair project and dry board (4 Outs)"}, 4.0f},
+        {"Kh 9d", "9c 8s 8h 7d", {"Full project or higher double pair and coordinated board (3 Outs)"}, 3.0f},
+        // A board pair above the hero's pair: the kicker decides.
+        {"Ad 5c", "Kc Ks 5h", {"Full project or higher double pair project and dry board (2 Outs)"}, 2.0f},
+        {"Qd 5c", "Kc Ks 5h", {"Full project and dry board (1 Out)"}, 1.0f},
+        {"Ad 9c", "Kc Ks 9h Th", {"Full project and coordinated board (1 Out)"}, 1.0f},
+        // Pocket pairs.
+        {"6s 6h", "Kd Kc 2s", {"Pocket pair and pair on board. Full project (2 Outs)"}, 2.0f},
+        {"6s 6h", "Kd Tc 2s", {"Pocket pair and dry board. Set project. (2 Outs)"}, 2.0f},
+        {"2s 2h", "9d 8c 7s", {"Pocket pair and coordinated board. Set project (1 Out)"}, 1.0f},
+        // Coordinated with a board pair: only a pocket pair above it draws to a full house.
+        {"Qs Qh", "9d 8c 7s 8h", {"Pocket pair and pair on board. Full project (2 Outs)"}, 2.0f},
+        {"2s 2h", "9d 8c 7s 8h", {}, 0.0f},
+        // Extremely coordinated without a board pair: nothing.
+        {"Qs Qh", "9d 8c 7s 6h", {}, 0.0f},
+    });
 }
 
-TEST(OutsPipeline, ContextWithoutCardsHasNoProjects) {
-    AnalysisContext ctx;
-    estimateOuts(ctx);
-    EXPECT_EQ(ctx.OutsText, "No Projects");
-    EXPECT_EQ(ctx.Outs, 0.0f);
-}
-
-TEST(OutsPairStages, OvercardsByCoordination) {
-    expectOuts({"Ad Kc", "7s 4d 2h", {"2 Overcards and dry board (4 Outs)"}, 4.0f});
-    expectOuts({"Ad 3c", "7s 4d Th", {"1 Overcard and dry board(2 Outs)"}, 2.0f});
-    expectOuts({"Ad Kc", "9s 8d 6h", {"2 Overcards and coordinated board (2 Outs)"}, 2.0f});
-    expectOuts({"Ad 2c", "9s 8d 6h", {"1 Overcard and coordinated board (1 Out)"}, 1.0f});
-    // Extremely coordinated: overcards count nothing.
-    expectOuts({"Ad Kc", "9s 8d 7h 6c", {}, 0.0f});
-}
-
-TEST(OutsPairStages, OvercardsStillCountNextToAPairOnTheBoard) {
-    expectOuts({"Ad Kc", "7s 7d 2h", {"2 Overcards and dry board (4 Outs)"}, 4.0f});
-}
-
-TEST(OutsPairStages, OnePairWithAHoleCard) {
-    expectOuts({"Kc 7d", "7s 4d 2h", {"Set or DP project and dry board (4 Outs)"}, 4.0f});
-    expectOuts({"Kc 6d", "9s 8d 6h", {"Set or DP project and coordinated board (3 Outs)"}, 3.0f});
-    expectOuts({"Kc Jd", "Ks 8d 4h 5d", {"Set or DP project and coordinated board (3 Outs)"}, 3.0f});
-}
-
-TEST(OutsPairStages, TwoPairWithBothHoleCards) {
-    expectOuts({"Kh 5d", "Kc 5s Th", {"Full project and dry board (4 Outs)"}, 4.0f});
-    expectOuts({"Kh 5d", "Kc 5s 7h 4c", {"Full project and coordinated board (4 Outs)"}, 4.0f});
-}
-
-TEST(OutsPairStages, BoardPairBelowTheHerosPair) {
-    expectOuts(
-        {"Kh 3d", "Kc 5s 5h", {"Full project or higher double pair project and dry board (4 Outs)"}, 4.0f});
-    expectOuts({"Kh 9d",
-                "9c 8s 8h 7d",
-                {"Full project or higher double pair and coordinated board (3 Outs)"},
-                3.0f});
-}
-
-TEST(OutsPairStages, BoardPairAboveTheHerosPairDependsOnTheKicker) {
-    expectOuts(
-        {"Ad 5c", "Kc Ks 5h", {"Full project or higher double pair project and dry board (2 Outs)"}, 2.0f});
-    expectOuts({"Qd 5c", "Kc Ks 5h", {"Full project and dry board (1 Out)"}, 1.0f});
-    expectOuts({"Ad 9c", "Kc Ks 9h Th", {"Full project and coordinated board (1 Out)"}, 1.0f});
-}
-
-TEST(OutsPairStages, PocketPairs) {
-    expectOuts({"6s 6h", "Kd Kc 2s", {"Pocket pair and pair on board. Full project (2 Outs)"}, 2.0f});
-    expectOuts({"6s 6h", "Kd Tc 2s", {"Pocket pair and dry board. Set project. (2 Outs)"}, 2.0f});
-    expectOuts({"2s 2h", "9d 8c 7s", {"Pocket pair and coordinated board. Set project (1 Out)"}, 1.0f});
-    // Coordinated with a board pair: only a pocket pair above it draws to a full house.
-    expectOuts({"Qs Qh", "9d 8c 7s 8h", {"Pocket pair and pair on board. Full project (2 Outs)"}, 2.0f});
-    expectOuts({"2s 2h", "9d 8c 7s 8h", {}, 0.0f});
-    // Extremely coordinated without a board pair: nothing.
-    expectOuts({"Qs Qh", "9d 8c 7s 6h", {}, 0.0f});
-}
-
-TEST(OutsStraightStage, OneCardProjects) {
-    expectOuts({"Ad 7d",
-                "4s 5c 6h",
-                {"2 Overcards and coordinated board (2 Outs)",
-                 "Open straight project with 1 card on hand and no pair or flush project on board (6 Outs)"},
-                8.0f});
-    expectOuts({"Ad 7d",
-                "3s 4c 5h",
-                {"2 Overcards and coordinated board (2 Outs)",
-                 "Closed straight project with 1 card on hand and no pair or flush project on board (3 Outs)",
-                 "Closed straight project with 1 card on hand and no pair or flush project on board (3 Outs)",
-                 "Idiot straight (-2 Outs)"},
-                6.0f});
-    // The skip recorded at window 3-7 lands on A-5, open at its ace end: a lower open project.
-    expectOuts(
+TEST(OutsStraightStage, OpenClosedAndIdiotProjects) {
+    expectOuts({
+        // One-card projects.
+        {"Ad 7d",
+         "4s 5c 6h",
+         {"2 Overcards and coordinated board (2 Outs)",
+          "Open straight project with 1 card on hand and no pair or flush project on board (6 Outs)"},
+         8.0f},
+        {"Ad 7d",
+         "3s 4c 5h",
+         {"2 Overcards and coordinated board (2 Outs)",
+          "Closed straight project with 1 card on hand and no pair or flush project on board (3 Outs)",
+          "Closed straight project with 1 card on hand and no pair or flush project on board (3 Outs)",
+          "Idiot straight (-2 Outs)"},
+         6.0f},
+        // The skip recorded at window 3-7 lands on A-5, open at its ace end: a lower open project.
         {"2d 7d",
          "3s 4c 5h",
          {"1 Overcard and coordinated board (1 Out)",
           "Closed straight project with 1 card on hand and no pair or flush project on board (3 Outs)",
           "Lower open straight project with 1 card on hand and no pair or flush project on board (3 Outs)"},
-         7.0f});
-}
-
-TEST(OutsStraightStage, TwoCardProjectsAndTheIdiotDeduction) {
-    expectOuts(
+         7.0f},
+        // Two-card projects and the idiot deduction.
         {"4d 6d",
          "3s 5c 8h",
          {"Closed straight project with 2 cards on hand and no pair or flush project on board (4 Outs)",
           "Lower open straight project with 2 cards on hand and no pair or flush project on board (4 Outs)"},
-         8.0f});
-    expectOuts(
+         8.0f},
         {"4d 6d",
          "5s 7c 9h Td",
          {"Closed straight project with 1 card on hand and no pair or flush project on board (3 Outs)",
           "Lower open straight project with 2 cards on hand and no pair or flush project on board (4 Outs)",
           "Idiot straight (-2 Outs)"},
-         5.0f});
-    expectOuts({"5d 6d",
-                "4s 8c 9h Td",
-                {"Closed straight project with 1 card on hand and no pair or flush project on board (3 Outs)",
-                 "Idiot straight (-2 Outs)"},
-                1.0f});
-}
-
-TEST(OutsStraightStage, GapOffsetCarriesOverToLaterWindows) {
-    // 5-9 records the gap at 8; window 3-7 (no hole card) keeps that skip, so 2-6 is never examined.
-    expectOuts(
+         5.0f},
+        {"5d 6d",
+         "4s 8c 9h Td",
+         {"Closed straight project with 1 card on hand and no pair or flush project on board (3 Outs)",
+          "Idiot straight (-2 Outs)"},
+         1.0f},
+        // 5-9 records the gap at 8; window 3-7 (no hole card) keeps that skip, so 2-6 is never examined.
         {"2h 9c",
          "7h 4c 6s 5d",
          {"Closed straight project with 1 card on hand and no pair or flush project on board (3 Outs)"},
-         3.0f});
-}
-
-TEST(OutsStraightStage, TheTopWindowIsNeverAnIdiotStraight) {
-    expectOuts({"5s Tc",
-                "Kc Ac Jh",
-                {"Closed straight project with 1 card on hand and pair or flush project on board (2.5 Outs)"},
-                2.5f});
-}
-
-TEST(OutsStraightStage, StopsBehindAHigherBoardProjectOrAFourFlush) {
-    expectOuts(
-        {"Kc 2d", "9s 8c 6h 5d", {"Higher closed straight project with 1 card on board (0 Outs)"}, 0.0f});
-    expectOuts(
-        {"5c 6d", "7h 8h Kh 2h", {"Straight project and extremely coordinated flush board(0 Outs)"}, 0.0f});
-}
-
-TEST(OutsStraightStage, IdiotDeductionNeedsTwoOuts) {
-    // Window 4-8 sets the idiot flag, but the four-flush board ends the sweep with the single pair out.
-    expectOuts({"4c Kd",
-                "5h 6h 7h Kh",
-                {"Set or DP project and extremely coordinated board (1 Out)",
-                 "Straight project and extremely coordinated flush board(0 Outs)"},
-                1.0f});
-}
-
-TEST(OutsStraightStage, BoardClassesLowerTheAmount) {
-    expectOuts({"6c 7d",
-                "8s 9s 2h",
-                {"Open straight project with 2 cards on hand and pair or flush project on board (6 Outs)"},
-                6.0f});
-    expectOuts(
+         3.0f},
+        // The top window is never an idiot straight.
+        {"5s Tc",
+         "Kc Ac Jh",
+         {"Closed straight project with 1 card on hand and pair or flush project on board (2.5 Outs)"},
+         2.5f},
+        // The sweep stops behind a higher board project or a four-flush board.
+        {"Kc 2d", "9s 8c 6h 5d", {"Higher closed straight project with 1 card on board (0 Outs)"}, 0.0f},
+        {"5c 6d", "7h 8h Kh 2h", {"Straight project and extremely coordinated flush board(0 Outs)"}, 0.0f},
+        // The idiot deduction needs two outs.
+        // Window 4-8 sets the idiot flag, but the four-flush board ends the sweep with the single pair out.
+        {"4c Kd",
+         "5h 6h 7h Kh",
+         {"Set or DP project and extremely coordinated board (1 Out)",
+          "Straight project and extremely coordinated flush board(0 Outs)"},
+         1.0f},
+        // Board classes lower the amount.
+        {"6c 7d",
+         "8s 9s 2h",
+         {"Open straight project with 2 cards on hand and pair or flush project on board (6 Outs)"},
+         6.0f},
         {"6c 7d",
          "8s 9h 2h 2s",
          {"Open straight project with 2 cards on hand and pair and flush project or 3 suited cards on board "
           "(4 Outs)"},
-         4.0f});
-    expectOuts(
+         4.0f},
         {"6c 7d",
          "8s 8h 9c 9d",
          {"Open straight project with 2 cards on hand and pair and double pair or three of a kind on board "
           "(3 Outs)"},
-         3.0f});
-    expectOuts({"6c 8d",
-                "5s 5h 9c 9d",
-                {"Closed straight project with 2 cards on hand and and double pair or set on board on board "
-                 "(1.5 Outs)"},
-                1.5f});
-    expectOuts({"Kc 7d",
-                "8s 9s 5h",
-                {"1 Overcard and coordinated board (1 Out)",
-                 "Closed straight project with 1 card on hand and pair or flush project on board (2.5 Outs)"},
-                3.5f});
-}
-
-TEST(OutsStraightStage, IdiotWindowOnASuitedBoardPaysNothing) {
-    // 4-8 holds only the four below the board's 5-6-7 and three clubs lie on the board.
-    expectOuts(
+         3.0f},
+        {"6c 8d",
+         "5s 5h 9c 9d",
+         {"Closed straight project with 2 cards on hand and and double pair or set on board on board "
+          "(1.5 Outs)"},
+         1.5f},
+        {"Kc 7d",
+         "8s 9s 5h",
+         {"1 Overcard and coordinated board (1 Out)",
+          "Closed straight project with 1 card on hand and pair or flush project on board (2.5 Outs)"},
+         3.5f},
+        // 4-8 holds only the four below the board's 5-6-7 and three clubs lie on the board.
         {"4d Kh",
          "5c 6c 7c",
          {"1 Overcard and coordinated board (1 Out)",
           "Open straight project with 1 card on hand and pair and flush project or 3 suited cards on board "
           "(3 Outs)",
           "Idiot straight (-2 Outs)"},
-         2.0f});
+         2.0f},
+    });
 }
 
-TEST(OutsFlushStage, TwoCardDraws) {
-    expectOuts(
-        {"7h 5h", "Kh 9h 2c", {"Flush project with 2 cards on hand and no pair on board (9 Outs)"}, 9.0f});
-    expectOuts(
-        {"7h 5h", "Kh 9h 9c", {"Flush project with 2 cards on hand and pair on board (7 Outs)"}, 7.0f});
-    expectOuts({"7h 5h",
-                "Kh 9h 9c Kc",
-                {"Flush project with 2 cards on hand and DP or set on board (4 Outs)"},
-                4.0f});
-}
-
-TEST(OutsFlushStage, OneCardDrawsCountTheHigherUnseenCards) {
-    expectOuts({"Ad Kc",
-                "Qd 8d 2d",
-                {"2 Overcards and coordinated board (2 Outs)", "1 Flush card counted as overcard (-1 Out)",
-                 "Flush project with one card on hand (9 outs - 0 higher cards = 9 Outs)"},
-                10.0f});
-    expectOuts({"Jh 3c",
-                "Kh 7h 7s 2h",
-                {"Flush project with one card on hand and pair on board (7 outs - 2 higher cards = 5 Outs)"},
-                5.0f});
-    // Nine hearts above the deuce are unseen: nothing left, and never less than nothing.
-    expectOuts({"2h 9c",
-                "Kh 8h 5h",
-                {"Flush project with one card on hand (9 outs - 9 higher cards = 0 Outs)"},
-                0.0f});
-    expectOuts({"2h 9c",
-                "Kh 8h 5h 5c",
-                {"Flush project with one card on hand and pair on board (7 outs - 9 higher cards = 0 Outs)"},
-                0.0f});
-}
-
-TEST(OutsFlushStage, PocketPairIsNoOvercardToTakeBack) {
-    expectOuts({"Th Tc",
-                "3c 4c 9c",
-                {"Pocket pair and coordinated board. Set project (1 Out)",
-                 "Flush project with one card on hand (9 outs - 4 higher cards = 5 Outs)"},
-                6.0f});
-}
-
-TEST(OutsFlushStage, OneCardDrawOnATwoPairBoardAddsNothing) {
-    expectOuts({"Ah Qc", "Kh Ks 5h 5c", {}, 0.0f});
-}
-
-TEST(OutsFlushStage, FlushCardsOfAnOpenStraightProjectCountOnce) {
-    expectOuts({"6h 7h",
-                "8h 9h 2c Kc",
-                {"Open straight project with 2 cards on hand and pair or flush project on board (6 Outs)",
-                 "Flush project with 2 cards on hand and no pair on board (9 Outs)",
-                 "Flush cards counted as straight cards in an open straight project(-2 outs)"},
-                13.0f});
-}
-
-TEST(OutsFlushStage, MadeStraightKeepsItsFlushDraw) {
-    expectOuts({"5h 6h", "7h 8h 9c", {"Flush project with 2 cards on hand no pair on board (9 Outs)"}, 9.0f});
-    expectOuts(
-        {"5h 6h", "7h 8h 9c 9d", {"Flush project with 2 cards on hand and pair on board (7 Outs)"}, 7.0f});
-    // The flush project belongs to another suit than the hero's: no line at all.
-    expectOuts({"5c 6d", "7h 8h 9c", {}, 0.0f});
+TEST(OutsFlushStage, TwoCardAndOneCardDraws) {
+    expectOuts({
+        // Two-card draws.
+        {"7h 5h", "Kh 9h 2c", {"Flush project with 2 cards on hand and no pair on board (9 Outs)"}, 9.0f},
+        {"7h 5h", "Kh 9h 9c", {"Flush project with 2 cards on hand and pair on board (7 Outs)"}, 7.0f},
+        {"7h 5h",
+         "Kh 9h 9c Kc",
+         {"Flush project with 2 cards on hand and DP or set on board (4 Outs)"},
+         4.0f},
+        // One-card draws count the higher unseen cards.
+        {"Ad Kc",
+         "Qd 8d 2d",
+         {"2 Overcards and coordinated board (2 Outs)", "1 Flush card counted as overcard (-1 Out)",
+          "Flush project with one card on hand (9 outs - 0 higher cards = 9 Outs)"},
+         10.0f},
+        {"Jh 3c",
+         "Kh 7h 7s 2h",
+         {"Flush project with one card on hand and pair on board (7 outs - 2 higher cards = 5 Outs)"},
+         5.0f},
+        // Nine hearts above the deuce are unseen: nothing left, and never less than nothing.
+        {"2h 9c",
+         "Kh 8h 5h",
+         {"Flush project with one card on hand (9 outs - 9 higher cards = 0 Outs)"},
+         0.0f},
+        {"2h 9c",
+         "Kh 8h 5h 5c",
+         {"Flush project with one card on hand and pair on board (7 outs - 9 higher cards = 0 Outs)"},
+         0.0f},
+        // A pocket pair is no overcard to take back.
+        {"Th Tc",
+         "3c 4c 9c",
+         {"Pocket pair and coordinated board. Set project (1 Out)",
+          "Flush project with one card on hand (9 outs - 4 higher cards = 5 Outs)"},
+         6.0f},
+        // A one-card draw on a two-pair board adds nothing.
+        {"Ah Qc", "Kh Ks 5h 5c", {}, 0.0f},
+        // Flush cards of an open straight project count once.
+        {"6h 7h",
+         "8h 9h 2c Kc",
+         {"Open straight project with 2 cards on hand and pair or flush project on board (6 Outs)",
+          "Flush project with 2 cards on hand and no pair on board (9 Outs)",
+          "Flush cards counted as straight cards in an open straight project(-2 outs)"},
+         13.0f},
+        // A made straight keeps its flush draw.
+        {"5h 6h", "7h 8h 9c", {"Flush project with 2 cards on hand no pair on board (9 Outs)"}, 9.0f},
+        {"5h 6h", "7h 8h 9c 9d", {"Flush project with 2 cards on hand and pair on board (7 Outs)"}, 7.0f},
+        // The flush project belongs to another suit than the hero's: no line at all.
+        {"5c 6d", "7h 8h 9c", {}, 0.0f},
+    });
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The kicker and flush ladders against their plain meaning, over every board, and the hero's flush card.
+// The kicker and flush ladders against their plain meaning, over every board.
 
 #include "analysis/strength_shared.h"
 
@@ -32,18 +32,6 @@ void forEachRankList(int n, std::vector<int>& ranks, const auto& visit) {
     }
 }
 
-TEST(StrengthLadders, KickerLadderExamples) {
-    const auto ladder = [](std::vector<int> ranks) {
-        const KickerLadder l = kickerLadder(ranks);
-        return std::vector<int>{l.L1, l.L2, l.L3};
-    };
-    EXPECT_EQ(ladder({14, 13, 7}), (std::vector<int>{12, 11, 10}));
-    EXPECT_EQ(ladder({13, 12, 11}), (std::vector<int>{14, 10, 9}));
-    EXPECT_EQ(ladder({13, 13, 5}), (std::vector<int>{14, 12, 11}));
-    EXPECT_EQ(ladder({7}), (std::vector<int>{14, 13, 12}));
-    EXPECT_EQ(ladder({14}), (std::vector<int>{13, 12, 11}));
-}
-
 TEST(StrengthLadders, KickerLadderHoldsTheThreeHighestRanksOffEveryBoard) {
     for (int n = 3; n <= 5; ++n) {
         std::vector<int> ranks;
@@ -53,6 +41,9 @@ TEST(StrengthLadders, KickerLadderHoldsTheThreeHighestRanksOffEveryBoard) {
                 << board[0] << board[1] << board[2];
         });
     }
+    // A repeated board rank counts once: on K-K-5 the ladder is A, Q, J.
+    const KickerLadder paired = kickerLadder(std::vector<int>{13, 13, 5});
+    EXPECT_EQ((std::vector<int>{paired.L1, paired.L2, paired.L3}), (std::vector<int>{14, 12, 11}));
 }
 
 TEST(StrengthLadders, FlushLadderHoldsTheSixHighestRanksOffTheSuitedBoardCards) {
@@ -77,30 +68,6 @@ TEST(StrengthLadders, FlushLadderHoldsTheSixHighestRanksOffTheSuitedBoardCards) 
             } while (std::prev_permutation(chosen.begin(), chosen.end()));
         }
     }
-    AnalysisContext example;
-    example.BoardCount = 3;
-    example.FlushCoorRanks = {0, 4, 9, 13, 0, 0};
-    EXPECT_EQ(flushLadder(example), (std::array<int, 7>{0, 14, 12, 11, 10, 8, 7}));
-}
-
-TEST(StrengthLadders, HeroFlushCardIsTheHigherSuitedHoleCardAndKeepsItsValueWithoutOne) {
-    AnalysisContext ctx;
-    ctx.FlushCoorSuit = 1;
-    ctx.HoleRanks = {0, 7, 12};
-    ctx.HeroFlushHigh = 9;
-    readHeroFlushHigh(ctx);
-    EXPECT_EQ(ctx.HeroFlushHigh, 9);
-    ctx.HoleMatrix[1][7] = 1;
-    readHeroFlushHigh(ctx);
-    EXPECT_EQ(ctx.HeroFlushHigh, 7);
-    ctx.HoleMatrix[1][12] = 1;
-    readHeroFlushHigh(ctx);
-    EXPECT_EQ(ctx.HeroFlushHigh, 12);
-    ctx.HoleMatrix[1][7] = 0;
-    ctx.HoleMatrix[1][14] = 1;
-    ctx.HoleRanks = {0, 12, 14};
-    readHeroFlushHigh(ctx);
-    EXPECT_EQ(ctx.HeroFlushHigh, 14);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "analysis/analyse_hand.h"
 #include "analysis/strength.h"
+#include "tests/analysis/analysis_test_support.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +15,8 @@
 
 namespace tavolin {
 namespace {
+
+using support::cardsText;
 
 const std::set<std::string> kVocabulary{
     "NOTHING",
@@ -118,20 +121,6 @@ const std::set<std::string> kVocabulary{
     "NOTHING: TOP PAIR TOP KICKER",
 };
 
-constexpr const char* kRanks = "23456789TJQKA";
-constexpr const char* kSuits = "shcd";
-
-// A card is 0..51: rank character index card % 13, suit card / 13.
-std::string cardsText(const std::vector<int>& cards) {
-    std::string text;
-    for (const int card : cards) {
-        if (!text.empty()) text += ' ';
-        text += kRanks[card % 13];
-        text += kSuits[card / 13];
-    }
-    return text;
-}
-
 // Runs the analysis and returns the selected rule set; the label is left in the context.
 char analyse(AnalysisContext& ctx, const std::vector<int>& hole, const std::vector<int>& board) {
     std::string boardText = cardsText(board);
@@ -206,12 +195,10 @@ TEST(StrengthSelection, TheFirstRowThatHoldsChoosesAndNoRowKeepsNothing) {
     both.StraightCoor = 2;
     both.FlushCoor = 1;
     EXPECT_EQ(selectRuleSet(both), 'L');
-}
 
-TEST(StrengthSelection, AnUnfilledContextReadsNothing) {
-    AnalysisContext ctx;
-    classifyStrength(ctx);
-    EXPECT_EQ(ctx.StrengthLabel, "NOTHING");
+    AnalysisContext unfilled;
+    classifyStrength(unfilled);
+    EXPECT_EQ(unfilled.StrengthLabel, "NOTHING");
 }
 
 TEST(StrengthVocabulary, EveryLabelOfARandomSampleIsKnownAndEveryRuleSetIsSelected) {

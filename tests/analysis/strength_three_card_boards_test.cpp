@@ -92,7 +92,6 @@ TEST(StrengthRuleSetI, EachRowDecidesAHand) {
                           {"2c-3 kM = L3", "7s Qh", "9s 9d 7c 6h", "WEAK: MID PAIR 3RD KICKER"},
                           {"2c-3 otherwise", "7s Jh", "9s 9d 7c 6h", "WEAK: MID PAIR 3RD KICKER OR WORST"},
                           {"2c-3 pair = 2nd", "7s 2d", "9s 8d 8c 7h", "WEAK: MID PAIR 3RD KICKER OR WORST"},
-                          {"2c-3 pair = 2nd", "Jh Ad", "Qs Jd 9c 5h 5s", "WEAK: MID PAIR TOP KICKER"},
                           {"2c-3 pair = 2nd", "Jh Td", "Qs Jd 9c 5h 5s", "WEAK: MID PAIR 3RD KICKER"},
                           {"3", "Qh Qd", "9s 8d 8c 7h", "MEDIUM: OVERPAIR"},
                           {"4", "8h 2d", "9s 8d 8c 7h", "STRONG: TRIPS"},
