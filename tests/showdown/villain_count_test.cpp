@@ -51,14 +51,6 @@ literal::LiteralCount literalCount(CardMask hero, CardMask board) {
     return literal::countBetterVillainHands(matrixOf(hero), matrixOf(board), state);
 }
 
-TEST(VillainCount, TriesEveryHoldingOfTwoUnseenCards) {
-    const CardMask hero = cardBit(4, 14) | cardBit(4, 7);
-    const CardMask flop = cardBit(1, 3) | cardBit(3, 4) | cardBit(2, 5);
-    EXPECT_EQ(countBetterVillainHands(hero, flop).Tried, 1081);
-    EXPECT_EQ(countBetterVillainHands(hero, flop | cardBit(4, 8)).Tried, 1035);
-    EXPECT_EQ(countBetterVillainHands(hero, flop | cardBit(4, 8) | cardBit(4, 9)).Tried, 990);
-}
-
 // Counts worked out by hand.
 TEST(VillainCount, CountsBoardsWhoseAnswerIsKnown) {
     struct Case {
