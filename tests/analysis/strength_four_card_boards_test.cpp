@@ -116,6 +116,8 @@ TEST(StrengthRuleSetN, EachRowDecidesAHand) {
                  {"8 third to fifth, five on board", "3s 4d", "Ks Js 9s 6s 2s", "MEDIUM: 3RD TO 5TH FLUSH"},
                  {"8 second", "Qs 3d", "Ks 9s 6s 2s", "STRONG: 2ND FLUSH"},
                  {"8 first", "As 7d", "Ks 9s 6s 2s", "NUTS ON HAND: 1ST FLUSH"},
+                 {"8 first, the higher of two suited hole cards", "As 3s", "Ks 9s 6s 2s",
+                  "NUTS ON HAND: 1ST FLUSH"},
                  {"8 first, straight flush open", "As 3d", "9s 8s 7s 2s Kd", "VERY STRONG: 1ST FLUSH"},
                  {"9 four-card window", "5s 2d", "9s 8s 7s 6s Kd", "VERY STRONG: FLUSH STRAIGHT"},
                  {"9 three-card window", "Ts 7s", "Js 9s 8s 2s 3d", "VERY STRONG: FLUSH STRAIGHT"},

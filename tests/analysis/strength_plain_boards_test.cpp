@@ -91,11 +91,13 @@ TEST(StrengthRuleSetD, EachAlternativeDecidesAHand) {
                           {"a", "Kh Qh", "7s 7h 7c 7d As", "NUTS ON BOARD: POKER"},
                           {"b", "Ah 2h", "7s 7h 7c 7d Kh", "NUTS ON HAND: POKER WITH TOP KICKER"},
                           {"b four aces", "Kh 3h", "As Ah Ac Ad 2h", "NUTS ON HAND: POKER WITH TOP KICKER"},
+                          {"b turn", "Ah 2h", "Ks Kh Kc Kd", "NUTS ON HAND: POKER WITH TOP KICKER"},
                           {"c", "Kh 3h", "7s 7h 7c 7d 2h", "MEDIUM: POKER WITH 2ND KICKER"},
                           {"c turn", "Qh 2h", "Ks Kh Kc Kd", "MEDIUM: POKER WITH 2ND KICKER"},
                           {"d before e", "Qh 2h", "7s 7h 7c 7d Kh", "NOTHING"},
                           {"e", "Qh 3h", "7s 7h 7c 7d 2h", "NOTHING: POKER WITH 3RD OR WORST KICKER"},
                           {"e", "Jh 3h", "7s 7h 7c 7d 2h", "NOTHING: POKER WITH 3RD OR WORST KICKER"},
+                          {"e turn", "Jh 2h", "Ks Kh Kc Kd", "NOTHING: POKER WITH 3RD OR WORST KICKER"},
                       });
 }
 

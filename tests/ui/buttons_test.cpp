@@ -54,6 +54,7 @@ private slots:
         FrmTavolin window;
         TableProbe probe(window);
         probe.pick(QStringLiteral("Ad 7d 3s 4c 5h 8d 9d"));
+        probe.click(probe.card(QStringLiteral("3s"))); // a free slot before the last cards
         typeAllAmounts(probe);
         probe.villain(0)->setCurrentIndex(3);
         probe.click(probe.calcVillain());
