@@ -89,16 +89,18 @@ TEST(CardInput, AnySeparatorCharacterIsAccepted) {
     EXPECT_EQ(analyse("Ad-7d", "3s|4c.5h"), analyse("Ad 7d", "3s 4c 5h"));
 }
 
+const std::vector<std::string> kDeck = [] {
+    std::vector<std::string> cards;
+    for (char rank : std::string("A23456789TJQK")) {
+        for (char suit : std::string("shcd"))
+            cards.push_back(std::string{rank, suit});
+    }
+    return cards;
+}();
+
 // An independent reading: split at the blanks' places, look each card up among the 52, check they differ.
 bool referenceAccepts(const std::string& hole, const std::string& board) {
-    static const std::set<std::string> deck = [] {
-        std::set<std::string> cards;
-        for (char rank : std::string("A23456789TJQK")) {
-            for (char suit : std::string("shcd"))
-                cards.insert(std::string{rank, suit});
-        }
-        return cards;
-    }();
+    static const std::set<std::string> deck(kDeck.begin(), kDeck.end());
     if (hole.size() != 5 || (board.size() != 8 && board.size() != 11 && board.size() != 14)) return false;
     std::set<std::string> seen;
     for (const std::string* text : {&hole, &board}) {
@@ -113,14 +115,6 @@ bool referenceAccepts(const std::string& hole, const std::string& board) {
 TEST(CardInput, AcceptsExactlyWhatAnIndependentReadingAccepts) {
     std::mt19937 random(20261206);
     const std::string alphabet = "A23456789TJQKshcd ax-";
-    const std::vector<std::string> cards = [] {
-        std::vector<std::string> all;
-        for (char rank : std::string("A23456789TJQK")) {
-            for (char suit : std::string("shcd"))
-                all.push_back(std::string{rank, suit});
-        }
-        return all;
-    }();
     int accepted = 0;
     for (int trial = 0; trial < 20000; ++trial) {
         // Mostly real cards (so that duplicates and hole-on-board clashes occur), sometimes noise.
@@ -132,7 +126,7 @@ TEST(CardInput, AcceptsExactlyWhatAnIndependentReadingAccepts) {
                     text += alphabet[random() % alphabet.size()];
                     text += alphabet[random() % alphabet.size()];
                 } else {
-                    text += cards[random() % cards.size()];
+                    text += kDeck[random() % kDeck.size()];
                 }
             }
             return text;
