@@ -1,0 +1,33 @@
+#pragma once
+
+#include "equity/holdings.h"
+
+#include <string>
+#include <string_view>
+
+namespace tavolin::ranges {
+
+using equity::CardMask;
+using equity::HoldingWeights;
+
+// Why a range text could not be read: the offending token as typed, its 1-based place among the
+// comma-separated tokens, and a sentence for the player.
+struct RangeError {
+    std::string Token;
+    int Place = 0;
+    std::string Message;
+};
+
+struct RangeReading {
+    bool Ok = false;
+    HoldingWeights Weights{}; // when Ok
+    RangeError Error;         // when not
+};
+
+// Reads the notation players type: "QQ+, AKs, AJo+, 88-55, K9s-K6s, AhKh, AQo:0.5, random".
+RangeReading readRange(std::string_view text);
+
+// The shortest conventional text of a range ("QQ+, AKs, AJo+"); reading it back gives the same weights.
+std::string rangeText(const HoldingWeights& weights);
+
+} // namespace tavolin::ranges
