@@ -4,12 +4,16 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <array>
 
 namespace tavolin {
 namespace {
 
-bool isRed(QChar suit) {
-    return suit == u'h' || suit == u'd';
+QColor inkOf(QChar suit, bool fourColours) {
+    if (suit == u'h') return {200, 20, 30};
+    if (suit == u'd') return fourColours ? QColor(25, 75, 200) : QColor(200, 20, 30);
+    if (suit == u'c' && fourColours) return {20, 130, 45};
+    return {20, 20, 20};
 }
 
 QPainterPath circle(qreal x, qreal y, qreal r) {
@@ -27,7 +31,7 @@ QPainterPath polygon(std::initializer_list<QPointF> points) {
 
 // The suit's shape in a 100 × 100 box, drawn rather than taken from a font so that every machine shows it.
 // The box is large because uniting paths flattens their curves in these units.
-QPainterPath suitShape(QChar suit) {
+QPainterPath drawSuitShape(QChar suit) {
     if (suit == u'd') return polygon({{50, 0}, {88, 50}, {50, 100}, {12, 50}});
     if (suit == u'h')
         return circle(28, 30, 24).united(circle(72, 30, 24)).united(polygon({{6, 38}, {94, 38}, {50, 95}}));
@@ -40,10 +44,17 @@ QPainterPath suitShape(QChar suit) {
     return circle(50, 26, 21).united(circle(26, 60, 21)).united(circle(74, 60, 21)).united(stem);
 }
 
+// Uniting paths is slow; each suit's shape is made once.
+const QPainterPath& suitShape(QChar suit) {
+    static const std::array<QPainterPath, 4> kShapes{drawSuitShape(u's'), drawSuitShape(u'h'),
+                                                     drawSuitShape(u'c'), drawSuitShape(u'd')};
+    return kShapes[static_cast<std::size_t>(QStringLiteral("shcd").indexOf(suit) & 3)];
+}
+
 } // namespace
 
 CardImage::CardImage(int index, const QString& cardText, QWidget* parent)
-    : QAbstractButton(parent), Index(index), CardText(cardText) {
+    : QAbstractButton(parent), Index(index), CardText(cardText), PixelsPerTwip(table::kDefaultPixelsPerTwip) {
     setObjectName(QStringLiteral("imgCard_%1").arg(index));
     setToolTip(cardText);
     setProperty("tag", cardText);
@@ -55,12 +66,24 @@ CardImage::CardImage(int index, const QString& cardText, QWidget* parent)
 void CardImage::moveToTwips(int left, int top) {
     Left = left;
     Top = top;
-    setGeometry(table::toPixels(left), table::toPixels(top), table::toPixels(table::kCardWidth),
-                table::toPixels(table::kCardHeight));
+    setGeometry(table::toPixels(left, PixelsPerTwip), table::toPixels(top, PixelsPerTwip),
+                table::toPixels(table::kCardWidth, PixelsPerTwip),
+                table::toPixels(table::kCardHeight, PixelsPerTwip));
+}
+
+void CardImage::setPixelsPerTwip(double pixelsPerTwip) {
+    PixelsPerTwip = pixelsPerTwip;
+    moveToTwips(Left, Top);
+}
+
+void CardImage::setFourColours(bool fourColours) {
+    FourColours = fourColours;
+    update();
 }
 
 QSize CardImage::sizeHint() const {
-    return {table::toPixels(table::kCardWidth), table::toPixels(table::kCardHeight)};
+    return {table::toPixels(table::kCardWidth, PixelsPerTwip),
+            table::toPixels(table::kCardHeight, PixelsPerTwip)};
 }
 
 void CardImage::paintEvent(QPaintEvent*) {
@@ -75,7 +98,7 @@ void CardImage::paintEvent(QPaintEvent*) {
 
     const QChar rank = CardText.at(0);
     const QChar suit = CardText.at(1);
-    const QColor ink = isRed(suit) ? QColor(200, 20, 30) : QColor(20, 20, 20);
+    const QColor ink = inkOf(suit, FourColours);
     painter.setPen(ink);
 
     QFont font = painter.font();

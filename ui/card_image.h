@@ -17,6 +17,10 @@ public:
     int leftTwips() const { return Left; }
     int topTwips() const { return Top; }
     void moveToTwips(int left, int top);
+    // The table's drawing scale; the card keeps its place in twips.
+    void setPixelsPerTwip(double pixelsPerTwip);
+    // Four colours: spades black, hearts red, diamonds blue, clubs green; else red and black.
+    void setFourColours(bool fourColours);
 
     QSize sizeHint() const override;
 
@@ -28,6 +32,8 @@ private:
     QString CardText;
     int Left = 0;
     int Top = 0;
+    double PixelsPerTwip = 0.0;
+    bool FourColours = false;
 };
 
 } // namespace tavolin

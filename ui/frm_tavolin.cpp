@@ -1,22 +1,24 @@
 #include "ui/frm_tavolin.h"
 
 #include "analysis/analyse_hand.h"
+#include "ui/amount_box.h"
 #include "ui/card_image.h"
+#include "ui/read_back.h"
 #include "ui/report_box.h"
 #include "ui/slot_image.h"
 #include "ui/straight_examples.h"
+#include "ui/study_column.h"
 #include "ui/table_layout.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <algorithm>
 #include <chrono>
@@ -25,10 +27,14 @@
 namespace tavolin {
 namespace {
 
-QRect pixels(const table::Place& place) {
-    return {table::toPixels(place.Left), table::toPixels(place.Top), table::toPixels(place.Width),
-            table::toPixels(place.Height)};
+QRect pixels(const table::Place& place, double scale) {
+    return {table::toPixels(place.Left, scale), table::toPixels(place.Top, scale),
+            table::toPixels(place.Width, scale), table::toPixels(place.Height, scale)};
 }
+
+// The study column's width at the opening size, and the least it keeps when the window narrows.
+constexpr int kStudyWidth = 520;
+constexpr int kSmallestStudyWidth = 360;
 
 // The value a slot text carries from a position on: its leading digits, 0 when there are none.
 int leadingNumber(QStringView text) {
@@ -48,7 +54,7 @@ QFont tableFont() {
     QFont font;
     font.setFamilies(
         {QStringLiteral("Trebuchet MS"), QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
-    font.setPointSizeF(10.5);
+    font.setPixelSize(table::toPixels(table::kFontTwips, table::kDefaultPixelsPerTwip));
     return font;
 }
 
@@ -64,7 +70,7 @@ constexpr std::array<const char*, 7> kSlotCaptions{"Hole", "Hole", "Flop", "Flop
 
 } // namespace
 
-FrmTavolin::FrmTavolin(QWidget* parent) : QWidget(parent) {
+FrmTavolin::FrmTavolin(QWidget* parent) : QWidget(parent), PixelsPerTwip(table::kDefaultPixelsPerTwip) {
     setObjectName(QStringLiteral("frmTavolin"));
     setWindowTitle(QStringLiteral("Tavolin v%1.%2.%3 - Daruzavuvaz")
                        .arg(TAVOLIN_VERSION_MAJOR)
@@ -81,16 +87,26 @@ FrmTavolin::FrmTavolin(QWidget* parent) : QWidget(parent) {
 
     createDeck();
     createPanel();
+    createStudyColumn();
+    createHabits();
 
     // Both villain profiles start at "2-Semiloose".
     cmbVillain[0]->setCurrentIndex(1);
     cmbVillain[1]->setCurrentIndex(1);
+    // A changed choice re-runs the analysis at once, so the report never stands for settings gone by.
+    for (QComboBox* box : cmbVillain)
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { imgCardClick(kNoCard); });
+    connect(chkCalcVillain, &QCheckBox::toggled, this, [this] { imgCardClick(kNoCard); });
 
-    setMinimumSize(sizeHint().width(), table::toPixels(table::kOutput.Top) + 120);
-    QSize startSize = sizeHint();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        startSize = startSize.boundedTo(screen->availableSize()).expandedTo(minimumSize());
-    resize(startSize);
+    setMinimumSize(table::toPixels(table::kTableWidth, table::kSmallestPixelsPerTwip) + kSmallestStudyWidth,
+                   table::toPixels(table::kTableHeight, table::kSmallestPixelsPerTwip));
+    resize(sizeHint());
+    placeTable();
+    updateStatus();
+}
+
+FrmTavolin::~FrmTavolin() {
+    if (Settings != nullptr) Settings->setValue(QStringLiteral("window/size"), size());
 }
 
 void FrmTavolin::createDeck() {
@@ -109,56 +125,58 @@ void FrmTavolin::createPanel() {
     const std::array<QString, 4> betTips{QStringLiteral("Pot before Bets"), QStringLiteral("Hero's Bet"),
                                          QStringLiteral("Villain's Bet"),
                                          QStringLiteral("Effective Stack Behind")};
+    const std::array<QString, 4> betEffects{
+        tr("With a stack, adds the equity a call needs (PME), the SPR and the commitment verdict."),
+        tr("Counts into the stack committed: raises the SPR and the all-in price."),
+        tr("The bet to call: sets the price of seeing the next card, PME(+1Card)."),
+        tr("What either player can still put in: sets the SPR, the all-in price PME(AI) and the verdict.")};
     const std::array<QString, 6> labelTexts{
         QStringLiteral("Pot before Bets:"),  QStringLiteral("Hero's Bet:"), QStringLiteral("Villain's Bet:"),
         QStringLiteral("Eff.Stack Behind:"), QStringLiteral("Preflop:"),    QStringLiteral("Postflop:")};
     for (int i = 0; i < 6; ++i) {
         lblTV[i] = new QLabel(labelTexts[i], this);
         lblTV[i]->setObjectName(QStringLiteral("lblTV_%1").arg(i));
-        lblTV[i]->setGeometry(pixels(table::kLabels[i]));
         lblTV[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     for (int i = 0; i < 4; ++i) {
-        txtBet[i] = new QLineEdit(this);
-        txtBet[i]->setObjectName(QStringLiteral("txtBet_%1").arg(i));
-        txtBet[i]->setToolTip(betTips[i]);
-        txtBet[i]->setGeometry(pixels(table::kBets[i]));
+        txtBet[i] = new AmountBox(i, betTips[i], betEffects[i], this);
         lblTV[i]->setBuddy(txtBet[i]);
-        connect(txtBet[i], &QLineEdit::returnPressed, this, &FrmTavolin::cmdCalcClick);
+        // Enter or leaving the box re-runs the analysis, as Calc does.
+        connect(txtBet[i], &QLineEdit::editingFinished, this, &FrmTavolin::cmdCalcClick);
+        connect(txtBet[i], &QLineEdit::textChanged, this, &FrmTavolin::updateStatus);
     }
 
     const std::array<QStringList, 2> profiles{
         QStringList{QStringLiteral("1-Nit/Tight"), QStringLiteral("2-Semiloose"), QStringLiteral("3-Loose"),
                     QStringLiteral("4-Fish!")},
         QStringList{QStringLiteral("1-Tight"), QStringLiteral("2-Semiloose"), QStringLiteral("3-Loose!")}};
+    const std::array<QString, 2> profileTips{
+        tr("The villain's preflop profile: how loose the hands are that he plays; it moves the commitment "
+           "verdict and picks the villain's range."),
+        tr("The villain's postflop profile: how he plays after the flop.")};
     for (int i = 0; i < 2; ++i) {
         cmbVillain[i] = new QComboBox(this);
         cmbVillain[i]->setObjectName(QStringLiteral("cmbVillain_%1").arg(i));
         cmbVillain[i]->addItems(profiles[i]);
-        cmbVillain[i]->setGeometry(pixels(table::kVillains[i]));
+        cmbVillain[i]->setToolTip(profileTips[i]);
         lblTV[4 + i]->setBuddy(cmbVillain[i]);
     }
 
     chkCalcVillain = new QCheckBox(QStringLiteral("Calculate Better Villain Hands"), this);
     chkCalcVillain->setObjectName(QStringLiteral("chkCalcVillain"));
-    chkCalcVillain->setGeometry(pixels(table::kCalcVillain));
-    chkCalcVillain->setToolTip(tr("Count the villain's holdings that beat the hero"));
+    chkCalcVillain->setToolTip(tr("Adds a line counting the villain's holdings that beat the hero now"));
 
-    const auto makeButton = [this](const char* name, const QString& text, const table::Place& place,
-                                   void (FrmTavolin::*handler)()) {
+    const auto makeButton = [this](const char* name, const QString& text, void (FrmTavolin::*handler)()) {
         auto* button = new QPushButton(text, this);
         button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(pixels(place));
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
-    cmdClear = makeButton("cmdClear", QStringLiteral("Clear"), table::kClear, &FrmTavolin::cmdClearClick);
-    cmdShowHide =
-        makeButton("cmdShowHide", QStringLiteral("Hide"), table::kShowHide, &FrmTavolin::cmdShowHideClick);
-    cmdCheck = makeButton("cmdCheck", QStringLiteral("Check"), table::kCheck, &FrmTavolin::cmdCheckClick);
-    cmdRandom =
-        makeButton("cmdRandom", QStringLiteral("Random"), table::kRandom, &FrmTavolin::cmdRandomClick);
-    cmdCalc = makeButton("cmdCalc", QStringLiteral("Calc"), table::kCalc, &FrmTavolin::cmdCalcClick);
+    cmdClear = makeButton("cmdClear", QStringLiteral("Clear"), &FrmTavolin::cmdClearClick);
+    cmdShowHide = makeButton("cmdShowHide", QStringLiteral("Hide"), &FrmTavolin::cmdShowHideClick);
+    cmdCheck = makeButton("cmdCheck", QStringLiteral("Check"), &FrmTavolin::cmdCheckClick);
+    cmdRandom = makeButton("cmdRandom", QStringLiteral("Random"), &FrmTavolin::cmdRandomClick);
+    cmdCalc = makeButton("cmdCalc", QStringLiteral("Calc"), &FrmTavolin::cmdCalcClick);
 
     // Window-wide keys that leave the keyboard focus where it is, so typing amounts can go on.
     new QShortcut(kClearKeys, this, this, &FrmTavolin::cmdClearClick);
@@ -168,14 +186,67 @@ void FrmTavolin::createPanel() {
     cmdShowHide->setToolTip(withKeys(tr("Hide or show the report"), kShowHideKeys));
     cmdRandom->setToolTip(withKeys(tr("Deal a random hand and flop, turn or river"), kRandomKeys));
     cmdCalc->setToolTip(tr("Analyse again with the amounts as typed (Enter in an amount box)"));
-    cmdCheck->setToolTip(tr("Replay the built-in straight-draw examples"));
+    cmdCheck->setToolTip(tr("Replay the built-in straight-draw examples; ends on an empty table"));
 
     rtbOutput = new ReportBox(this);
-    rtbOutput->setGeometry(pixels(table::kOutput));
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblStatus->setWordWrap(true);
+    QPalette note = lblStatus->palette();
+    note.setColor(QPalette::WindowText, QColor(255, 236, 160));
+    lblStatus->setPalette(note);
+}
+
+void FrmTavolin::createStudyColumn() {
+    studyColumn = new StudyColumn(this);
+    // The panels read best in the ordinary colours, not white on the felt.
+    QPalette plain = QApplication::palette(studyColumn);
+    plain.setResolveMask(~QPalette::ResolveMask(0));
+    studyColumn->setPalette(plain);
+    studyColumn->setAutoFillBackground(true);
 }
 
 QSize FrmTavolin::sizeHint() const {
-    return {table::toPixels(table::kTableWidth), table::toPixels(table::kTableHeight)};
+    return {table::toPixels(table::kTableWidth, table::kDefaultPixelsPerTwip) + kStudyWidth,
+            table::toPixels(table::kTableHeight, table::kDefaultPixelsPerTwip)};
+}
+
+// The table is one picture: every place is its twips times one scale, the largest that leaves the study
+// column its least width, and text grows with it.
+void FrmTavolin::placeTable() {
+    PixelsPerTwip =
+        std::max(table::kSmallestPixelsPerTwip,
+                 std::min(static_cast<double>(height()) / table::kTableHeight,
+                          static_cast<double>(width() - kSmallestStudyWidth) / table::kTableWidth));
+    QFont font = this->font();
+    font.setPixelSize(table::toPixels(table::kFontTwips, PixelsPerTwip));
+    const auto place = [&](QWidget* widget, const table::Place& where) {
+        widget->setFont(font);
+        widget->setGeometry(pixels(where, PixelsPerTwip));
+    };
+    for (CardImage* card : imgCard)
+        card->setPixelsPerTwip(PixelsPerTwip);
+    for (SlotImage* slot : imgHand)
+        slot->setPixelsPerTwip(PixelsPerTwip);
+    for (int i = 0; i < 6; ++i)
+        place(lblTV[i], table::kLabels[i]);
+    for (int i = 0; i < 4; ++i)
+        place(txtBet[i], table::kBets[i]);
+    for (int i = 0; i < 2; ++i)
+        place(cmbVillain[i], table::kVillains[i]);
+    place(chkCalcVillain, table::kCalcVillain);
+    place(cmdClear, table::kClear);
+    place(cmdShowHide, table::kShowHide);
+    place(cmdCheck, table::kCheck);
+    place(cmdRandom, table::kRandom);
+    place(cmdCalc, table::kCalc);
+    place(lblStatus, table::kStatus);
+    rtbOutput->setGeometry(pixels(table::kOutput, PixelsPerTwip));
+    rtbOutput->setFontPixelSize(table::toPixels(table::kReportFontTwips, PixelsPerTwip));
+    const int tableWidth = table::toPixels(table::kTableWidth, PixelsPerTwip);
+    studyColumn->setGeometry(tableWidth, 0, width() - tableWidth, height());
+    update();
 }
 
 bool FrmTavolin::isOnSlotRow(int index) const {
@@ -223,6 +294,7 @@ void FrmTavolin::putCardOnFreeSlot(int index) {
 }
 
 void FrmTavolin::analyse() {
+    if (SettingUp) return;
     QString hole;
     QString board;
     for (int i = 0; i < table::kSlotCount; ++i) {
@@ -235,8 +307,10 @@ void FrmTavolin::analyse() {
             text += card->cardText();
         }
     }
+    Notice.clear();
     if (cmdShowHide->text() != QStringLiteral("Hide")) {
         rtbOutput->setReport({});
+        updateStatus();
         return;
     }
     const std::string holeText = hole.toStdString();
@@ -246,10 +320,25 @@ void FrmTavolin::analyse() {
                                      txtBet[1]->text().toStdString(), txtBet[2]->text().toStdString(),
                                      txtBet[3]->text().toStdString(), cmbVillain[0]->currentIndex(),
                                      cmbVillain[1]->currentIndex(), chkCalcVillain->isChecked(), separator));
+    updateStatus();
+}
+
+void FrmTavolin::updateStatus() {
+    TableState state;
+    for (int i = 0; i < table::kSlotCount; ++i)
+        if (!imgHand[i]->isEmpty()) ++(i < table::kHoleSlotCount ? state.HoleCards : state.BoardCards);
+    state.ReportShown = cmdShowHide->text() == QStringLiteral("Hide");
+    state.ReportEmpty = rtbOutput->report().empty();
+    state.TypedRank = TypedRank.isNull() ? QString() : QString(TypedRank);
+    for (int i = 0; i < 4; ++i)
+        state.Amounts[i] = txtBet[i]->text();
+    const QString status = tableStatus(state);
+    lblStatus->setText(Notice.isEmpty() ? status : Notice + u' ' + status);
+    lblStatus->setToolTip(lblStatus->text());
 }
 
 void FrmTavolin::cmdClearClick() {
-    for (QLineEdit* bet : txtBet)
+    for (AmountBox* bet : txtBet)
         bet->clear();
     for (const SlotImage* slot : imgHand) {
         if (slot->isEmpty()) continue;
@@ -258,6 +347,7 @@ void FrmTavolin::cmdClearClick() {
             if (imgCard[j]->leftTwips() == slot->leftTwips()) imgCardClick(j);
     }
     rtbOutput->setReport({});
+    updateStatus();
 }
 
 void FrmTavolin::cmdRandomClick() {
@@ -312,6 +402,7 @@ void FrmTavolin::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Backspace && event->modifiers() == Qt::NoModifier) {
         TypedRank = QChar();
         if (!PickOrder.empty()) imgCardClick(PickOrder.back());
+        updateStatus();
         return;
     }
     const QString text = event->text();
@@ -328,13 +419,18 @@ void FrmTavolin::typeCharacter(QChar character) {
     static const QString kSuits = QStringLiteral("shcd");
     const QChar rank = character.toUpper();
     const QChar suit = character.toLower();
-    if (!TypedRank.isNull() && kSuits.contains(suit)) {
+    if (!TypedRank.isNull() && TypedRank != u'1' && kSuits.contains(suit)) {
         const int index = cardIndex(QString(TypedRank) + suit);
         TypedRank = QChar();
         imgCardClick(index);
         return;
     }
-    TypedRank = kRanks.contains(rank) ? rank : QChar();
+    // "10" is a ten, as players write it.
+    if (TypedRank == u'1' && character == u'0')
+        TypedRank = u'T';
+    else
+        TypedRank = kRanks.contains(rank) || character == u'1' ? rank : QChar();
+    updateStatus();
 }
 
 // The felt shows a faint outline where each deck card belongs, so a picked card leaves its place visible.
@@ -345,18 +441,15 @@ void FrmTavolin::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(QColor(255, 255, 255, 70), 1.0));
     painter.setBrush(QColor(0, 0, 0, 30));
     for (const std::string_view text : table::kCardTexts) {
-        const QRectF home = QRectF(pixels(table::cardHome(text))).adjusted(1.5, 1.5, -1.5, -1.5);
+        const QRectF home =
+            QRectF(pixels(table::cardHome(text), PixelsPerTwip)).adjusted(1.5, 1.5, -1.5, -1.5);
         painter.drawRoundedRect(home, home.width() * 0.12, home.width() * 0.12);
     }
 }
 
-// The report box keeps its Left and Top and takes whatever room the window gives beyond the table.
 void FrmTavolin::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const QRect place = pixels(table::kOutput);
-    const int margin = table::toPixels(table::kTableWidth - table::kOutput.Left - table::kOutput.Width);
-    rtbOutput->setGeometry(place.left(), place.top(), qMax(place.width(), width() - place.left() - margin),
-                           qMax(60, height() - place.top() - margin));
+    placeTable();
 }
 
 void FrmTavolin::showEvent(QShowEvent* event) {

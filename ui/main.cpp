@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QSettings>
 #include <cstdio>
 
 namespace {
@@ -65,16 +66,26 @@ int main(int argc, char* argv[]) {
         QStringLiteral("amounts"),
         QStringLiteral("Type pot, hero's bet, villain's bet and stack (\"100 0 50 500\")."),
         QStringLiteral("amounts"));
-    parser.addOptions({screenshot, cards, amounts});
+    const QCommandLineOption size(
+        QStringLiteral("size"),
+        QStringLiteral("Draw the screenshot at this size (\"1600x1000\"); else the opening size."),
+        QStringLiteral("size"));
+    parser.addOptions({screenshot, cards, amounts, size});
     parser.process(app);
 
+    // Made before the window, so that it outlives the window writing its size into it.
+    QSettings settings(QStringLiteral("Tavolin"), QStringLiteral("Tavolin"));
     tavolin::FrmTavolin window;
+    // A screenshot shows the opening size and view, whatever this player chose before.
+    if (!parser.isSet(screenshot)) window.rememberIn(&settings);
     window.show();
     if (!dealSample(window, parser.value(cards), parser.value(amounts))) return 2;
 
     if (parser.isSet(screenshot)) {
-        window.resize(window.sizeHint()); // the whole table, whatever the screen
-        QApplication::processEvents();    // lets the report box lay out its text at that size
+        const QStringList wanted = parser.value(size).split(u'x');
+        const QSize shotSize = wanted.size() == 2 ? QSize(wanted[0].toInt(), wanted[1].toInt()) : QSize();
+        window.resize(shotSize.isValid() ? shotSize.expandedTo(window.minimumSize()) : window.sizeHint());
+        QApplication::processEvents(); // lets the report box lay out its text at that size
         const QString file = parser.value(screenshot);
         if (!window.grab().save(file, "PNG")) {
             std::fprintf(stderr, "could not write %s\n", qPrintable(file));

@@ -1,6 +1,11 @@
 #include "ui/report_box.h"
 
+#include "ui/glossary.h"
+
 #include <QFontDatabase>
+#include <QHelpEvent>
+#include <QTextBlock>
+#include <QToolTip>
 
 namespace tavolin {
 
@@ -33,6 +38,31 @@ ReportBox::ReportBox(QWidget* parent) : QPlainTextEdit(parent) {
 void ReportBox::setReport(const std::string& report) {
     Report = report;
     setPlainText(reportLines(report));
+}
+
+void ReportBox::setFontPixelSize(int pixels) {
+    QFont grown = font();
+    grown.setPixelSize(pixels);
+    setFont(grown);
+}
+
+QString ReportBox::explanationAt(const QPoint& viewportPoint) const {
+    const QTextCursor cursor = cursorForPosition(viewportPoint);
+    const QTextBlock block = cursor.block();
+    if (!block.isValid() || !blockBoundingGeometry(block).translated(contentOffset()).contains(viewportPoint))
+        return {};
+    return explainReportLine(block.text(), cursor.positionInBlock());
+}
+
+bool ReportBox::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QPlainTextEdit::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString explanation = explanationAt(help->pos());
+    if (explanation.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), explanation, viewport());
+    return true;
 }
 
 } // namespace tavolin

@@ -12,7 +12,7 @@ namespace tavolin {
 QString reportLines(const std::string& report);
 
 // The read-only report box. It keeps the report byte for byte as the analysis returned it and shows its
-// lines in a fixed-width font.
+// lines in a fixed-width font; hovering a line or term tells what it means.
 class ReportBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -20,6 +20,13 @@ public:
 
     const std::string& report() const { return Report; }
     void setReport(const std::string& report);
+    void setFontPixelSize(int pixels);
+
+    // What the line and term at this point of the box mean; "" over nothing.
+    QString explanationAt(const QPoint& viewportPoint) const;
+
+protected:
+    bool viewportEvent(QEvent* event) override;
 
 private:
     std::string Report;

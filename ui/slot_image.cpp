@@ -2,7 +2,9 @@
 
 #include "ui/table_layout.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace tavolin {
 
@@ -10,8 +12,22 @@ SlotImage::SlotImage(int index, int left, int top, const QString& caption, QWidg
     : QWidget(parent), Index(index), Left(left), Top(top), Caption(caption) {
     setObjectName(QStringLiteral("imgHand_%1").arg(index));
     setToolTip(kEmpty);
-    setGeometry(table::toPixels(left), table::toPixels(top), table::toPixels(table::kCardWidth),
-                table::toPixels(table::kCardHeight));
+    setPixelsPerTwip(table::kDefaultPixelsPerTwip);
+}
+
+void SlotImage::setPixelsPerTwip(double pixelsPerTwip) {
+    setGeometry(table::toPixels(Left, pixelsPerTwip), table::toPixels(Top, pixelsPerTwip),
+                table::toPixels(table::kCardWidth, pixelsPerTwip),
+                table::toPixels(table::kCardHeight, pixelsPerTwip));
+}
+
+// The text records where a card came from; a player hovering a free place learns what it takes instead.
+bool SlotImage::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const QString tip =
+        isEmpty() ? tr("%1 card: free. Picked cards fill the first free place.").arg(Caption) : text();
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+    return true;
 }
 
 // A free place shows a dashed outline with what it holds; a card lying on it covers all of this.

@@ -20,8 +20,10 @@ public:
     QString text() const { return toolTip(); }
     void setText(const QString& text) { setToolTip(text); }
     bool isEmpty() const { return text() == kEmpty; }
+    void setPixelsPerTwip(double pixelsPerTwip);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -1,7 +1,8 @@
 #pragma once
 
 // Where everything stands on the table, in twips (1/1440 inch). The view maps twips to pixels with one
-// scale factor, so the relative places stay those of this table whatever the screen.
+// scale factor that follows the window's size, so the table is one picture whose relative places stay
+// those of this table at any size.
 
 #include <array>
 #include <string_view>
@@ -21,11 +22,12 @@ inline constexpr int kHoleSlotCount = 2;
 inline constexpr int kCardWidth = 375;
 inline constexpr int kCardHeight = 510;
 
-// A card (375 twips at 96 DPI is 25 px) is drawn about 50 px wide.
-inline constexpr double kPixelsPerTwip = 2.0 / 15.0;
+// At the opening size a card is about 33 px wide, so the table and a study column fit a 1366 x 768 screen.
+inline constexpr double kDefaultPixelsPerTwip = 0.087;
+inline constexpr double kSmallestPixelsPerTwip = 0.07;
 
-constexpr int toPixels(int twips) {
-    const double pixels = twips * kPixelsPerTwip;
+constexpr int toPixels(int twips, double pixelsPerTwip) {
+    const double pixels = twips * pixelsPerTwip;
     return static_cast<int>(pixels >= 0 ? pixels + 0.5 : pixels - 0.5);
 }
 
@@ -61,6 +63,8 @@ inline constexpr Place kRandom{3075, 3480, 900, 450};
 inline constexpr Place kCalc{4065, 3480, 900, 450};
 inline constexpr Place kCalcVillain{90, 3975, 2730, 270};
 inline constexpr Place kOutput{75, 4260, 4935, 2985};
+// A line under the report that says what the table waits for and how odd input was read.
+inline constexpr Place kStatus{75, 7275, 4935, 400};
 
 inline constexpr std::array<Place, 4> kBets{{
     {1425, 2750, 825, 285},
@@ -82,8 +86,12 @@ inline constexpr std::array<Place, 6> kLabels{{
     {2415, 3105, 1350, 285},
 }};
 
-// The window is as wide as the deck and as tall as the report box reaches, with a small margin.
+// The table is as wide as the deck and as tall as the status line reaches, with a small margin.
 inline constexpr int kTableWidth = 5085;
-inline constexpr int kTableHeight = 7320;
+inline constexpr int kTableHeight = 7750;
+
+// The pixel size of text on the table and in the report, in twips of the picture, so text grows with it.
+inline constexpr int kFontTwips = 120;
+inline constexpr int kReportFontTwips = 115;
 
 } // namespace tavolin::table

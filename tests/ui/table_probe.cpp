@@ -7,19 +7,17 @@
 
 namespace tavolin::testing {
 
-Home expectedHome(const QString& cardText) {
-    const QString rankOrder = QStringLiteral("23456789TJQKA");
-    const QString suitRows = QStringLiteral("hscd");
+QPoint expectedHome(const QString& cardText) {
     if (cardText == QStringLiteral("Qd")) return {3870, 1635};
     if (cardText == QStringLiteral("Ad")) return {4620, 1635};
-    return {105 + 375 * static_cast<int>(rankOrder.indexOf(cardText[0])),
-            105 + 510 * static_cast<int>(suitRows.indexOf(cardText[1]))};
+    return {105 + 375 * static_cast<int>(QStringLiteral("23456789TJQKA").indexOf(cardText[0])),
+            105 + 510 * static_cast<int>(QStringLiteral("hscd").indexOf(cardText[1]))};
 }
 
-TableProbe::TableProbe(FrmTavolin& window) : Window(window) {}
-
-CardImage* TableProbe::card(int index) const {
-    return Window.findChild<CardImage*>(QStringLiteral("imgCard_%1").arg(index));
+void showActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 CardImage* TableProbe::card(const QString& text) const {
@@ -28,37 +26,9 @@ CardImage* TableProbe::card(const QString& text) const {
     return nullptr;
 }
 
-SlotImage* TableProbe::slot(int index) const {
-    return Window.findChild<SlotImage*>(QStringLiteral("imgHand_%1").arg(index));
-}
-
-QLineEdit* TableProbe::bet(int index) const {
-    return Window.findChild<QLineEdit*>(QStringLiteral("txtBet_%1").arg(index));
-}
-
-QComboBox* TableProbe::villain(int index) const {
-    return Window.findChild<QComboBox*>(QStringLiteral("cmbVillain_%1").arg(index));
-}
-
-QCheckBox* TableProbe::calcVillain() const {
-    return Window.findChild<QCheckBox*>(QStringLiteral("chkCalcVillain"));
-}
-
-QPushButton* TableProbe::button(const char* name) const {
-    return Window.findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
-ReportBox* TableProbe::report() const {
-    return Window.findChild<ReportBox*>(QStringLiteral("rtbOutput"));
-}
-
-void TableProbe::click(QWidget* widget) const {
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
 void TableProbe::pick(const QString& cards) const {
     for (const QString& text : cards.split(u' ', Qt::SkipEmptyParts))
-        click(card(text));
+        QTest::mouseClick(card(text), Qt::LeftButton);
 }
 
 void TableProbe::typeAmount(int index, const QString& text) const {
@@ -76,27 +46,11 @@ void TableProbe::typeOnTable(const QString& keys) const {
 }
 
 QString TableProbe::slotCards(int first, int last) const {
-    QString text;
-    for (int i = first; i <= last; ++i) {
-        for (int j = 0; j < 52; ++j) {
-            if (card(j)->geometry() != slot(i)->geometry()) continue;
-            if (!text.isEmpty()) text += u' ';
-            text += card(j)->toolTip();
-        }
-    }
-    return text;
-}
-
-QString TableProbe::holeText() const {
-    return slotCards(0, 1);
-}
-QString TableProbe::boardText() const {
-    return slotCards(2, 6);
-}
-
-int TableProbe::cardsOnSlots() const {
-    const QString all = slotCards(0, 6);
-    return all.isEmpty() ? 0 : static_cast<int>(all.count(u' ')) + 1;
+    QStringList cards;
+    for (int i = first; i <= last; ++i)
+        for (int j = 0; j < 52; ++j)
+            if (card(j)->geometry() == slot(i)->geometry()) cards << card(j)->toolTip();
+    return cards.join(u' ');
 }
 
 std::string TableProbe::expectedReport() const {

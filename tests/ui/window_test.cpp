@@ -1,11 +1,17 @@
-// The window at start-up, its controls and places, card picking through the card handler, the keyboard
-// habits and how the report box shows the report.
+// The window through a player's eyes: the opening state and size, the table scaled as one picture, card
+// picking and typing, the buttons' replay of the examples, odd amounts read back, explanations, copy and
+// paste, and the view choices remembered between runs. The soak test checks the lasting invariants.
 
+#include "analysis/analyse_hand.h"
 #include "tests/ui/table_probe.h"
-#include "ui/table_layout.h"
+#include "ui/straight_examples.h"
 
-#include <QLabel>
-#include <QSet>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavolin;
@@ -15,255 +21,173 @@ using tavolin::testing::TableProbe;
 class WindowTest : public QObject {
     Q_OBJECT
 
-private:
-    static QRect scaled(int left, int top, int width, int height) {
-        return {table::toPixels(left), table::toPixels(top), table::toPixels(width), table::toPixels(height)};
-    }
-    static QString slotText(const QString& card) {
-        const auto home = expectedHome(card);
-        return QStringLiteral("T%1L%2").arg(home.Top).arg(home.Left);
-    }
-
 private slots:
-    void startsWithEmptyTableAndSemiloose() {
+    void opensEmptyAndFitsALaptop() {
         FrmTavolin window;
         TableProbe probe(window);
-        QCOMPARE(window.objectName(), QStringLiteral("frmTavolin"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Tavolin v0.1.0 - Daruzavuvaz"));
-        QCOMPARE(probe.villain(0)->currentText(), QStringLiteral("2-Semiloose"));
-        QCOMPARE(probe.villain(1)->currentText(), QStringLiteral("2-Semiloose"));
+        QCOMPARE(probe.villain(0)->currentText() + probe.villain(1)->currentText(),
+                 QStringLiteral("2-Semiloose2-Semiloose"));
         QCOMPARE(probe.button("cmdShowHide")->text(), QStringLiteral("Hide"));
-        QVERIFY(probe.report()->toPlainText().isEmpty());
-        QVERIFY(!probe.calcVillain()->isChecked());
-        for (int i = 0; i < 4; ++i)
-            QVERIFY(probe.bet(i)->text().isEmpty());
-        for (int i = 0; i < 7; ++i)
-            QCOMPARE(probe.slot(i)->toolTip(), QStringLiteral("Empty"));
+        QVERIFY(probe.report()->toPlainText().isEmpty() && probe.holeText().isEmpty());
+        QVERIFY(probe.status().contains(QStringLiteral("Pick 2 more hole cards")));
+        // Room for a title bar and a task bar on a 1366 x 768 screen.
+        QVERIFY(window.width() <= 1366 && window.height() <= 768 - 70);
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("studyColumn"))->width() >= 360);
     }
 
-    void controlsCarryTheirTextsAndTips() {
+    // Every card and slot stands at its twips times one scale, at any window size; text grows with it.
+    void tableScalesAsOnePicture() {
         FrmTavolin window;
         TableProbe probe(window);
-        const QStringList tips{"Pot before Bets", "Hero's Bet", "Villain's Bet", "Effective Stack Behind"};
-        const QStringList labels{"Pot before Bets:",  "Hero's Bet:", "Villain's Bet:",
-                                 "Eff.Stack Behind:", "Preflop:",    "Postflop:"};
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(probe.bet(i)->toolTip(), tips[i]);
-        for (int i = 0; i < 6; ++i)
-            QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblTV_%1").arg(i))->text(), labels[i]);
-        const QStringList preflop{"1-Nit/Tight", "2-Semiloose", "3-Loose", "4-Fish!"};
-        const QStringList postflop{"1-Tight", "2-Semiloose", "3-Loose!"};
-        QCOMPARE(probe.villain(0)->count(), 4);
-        QCOMPARE(probe.villain(1)->count(), 3);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(probe.villain(0)->itemText(i), preflop[i]);
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(probe.villain(1)->itemText(i), postflop[i]);
-        QCOMPARE(probe.calcVillain()->text(), QStringLiteral("Calculate Better Villain Hands"));
-        QCOMPARE(probe.button("cmdCheck")->text(), QStringLiteral("Check"));
-        QCOMPARE(probe.button("cmdRandom")->text(), QStringLiteral("Random"));
-        QCOMPARE(probe.button("cmdCalc")->text(), QStringLiteral("Calc"));
-        QCOMPARE(probe.button("cmdClear")->text(), QStringLiteral("Clear"));
-        QVERIFY(probe.report()->isReadOnly());
-        QVERIFY(probe.report()->font().fixedPitch() || QFontInfo(probe.report()->font()).fixedPitch());
+        window.show();
+        int reportFont = 0;
+        for (const QSize size : {window.size(), QSize(1900, 1040)}) {
+            window.resize(size);
+            const double scale = probe.card(QStringLiteral("Ad"))->x() / 4620.0;
+            const auto near = [&](const QRect& drawn, QPoint twips) {
+                return qAbs(drawn.x() - twips.x() * scale) <= 1 && qAbs(drawn.y() - twips.y() * scale) <= 1 &&
+                       qAbs(drawn.width() - 375 * scale) <= 1 && qAbs(drawn.height() - 510 * scale) <= 1;
+            };
+            for (int j = 0; j < 52; ++j)
+                QVERIFY(near(probe.card(j)->geometry(), expectedHome(probe.card(j)->toolTip())));
+            const int slotLefts[] = {255, 630, 1095, 1470, 1845, 2220, 2595};
+            for (int i = 0; i < 7; ++i)
+                QVERIFY(near(probe.slot(i)->geometry(), QPoint(slotLefts[i], 2190)));
+            QVERIFY(qAbs(probe.report()->y() - 4260 * scale) <= 1);
+            QVERIFY(probe.report()->font().pixelSize() > reportFont);
+            reportFont = probe.report()->font().pixelSize();
+            QVERIFY(window.findChild<QWidget*>(QStringLiteral("studyColumn"))->x() >=
+                    probe.report()->geometry().right());
+        }
     }
 
-    void cardsHaveTheirTextsByIndex() {
+    void picksAndTypedCardsFillTheSlotsInOrder() {
         FrmTavolin window;
+        window.show();
         TableProbe probe(window);
-        QSet<QString> texts;
-        for (int j = 0; j < 52; ++j) {
-            QCOMPARE(probe.card(j)->property("tag").toString(), probe.card(j)->toolTip());
-            texts.insert(probe.card(j)->toolTip());
-        }
-        QCOMPARE(texts.size(), 52);
-        // The heart row's index order is not its rank order; the places are.
-        QCOMPARE(probe.card(0)->toolTip(), QStringLiteral("2h"));
-        QCOMPARE(probe.card(6)->toolTip(), QStringLiteral("5h"));
-        QCOMPARE(probe.card(3)->toolTip(), QStringLiteral("6h"));
-        QVERIFY(probe.card(6)->x() < probe.card(3)->x());
+        probe.pick(QStringLiteral("Ad 7d 3s 4c"));
+        QVERIFY(probe.status().contains(QStringLiteral("Pick 1 more board card")));
+        probe.typeOnTable(QStringLiteral("5"));
+        QVERIFY(probe.status().contains(QStringLiteral("Typed 5")));
+        probe.typeOnTable(QStringLiteral("h"));
+        QCOMPARE(probe.holeText() + u'/' + probe.boardText(), QStringLiteral("Ad 7d/3s 4c 5h"));
+        QCOMPARE(probe.slot(0)->toolTip(), QStringLiteral("T1635L4620"));
+        probe.pick(QStringLiteral("3s")); // takes it back and frees slot 2 for the next card
+        probe.typeOnTable(QStringLiteral("1"));
+        QVERIFY(probe.status().contains(QStringLiteral("Typed 1")));
+        probe.typeOnTable(QStringLiteral("0c2h"));
+        QCOMPARE(probe.boardText(), QStringLiteral("Tc 4c 5h 2h"));
+        QCOMPARE(probe.card(0)->geometry(), probe.slot(5)->geometry());
+        QTest::keyClick(&window, Qt::Key_Backspace);
+        QCOMPARE(probe.boardText(), QStringLiteral("Tc 4c 5h"));
+        QCOMPARE(probe.shown(), probe.expectedReport());
     }
 
-    void everythingStandsAtItsScaledPlace() {
+    // Check replays every example card by card and ends on an empty table; the reports shown on the way
+    // are those of each example's cards picked so far.
+    void checkReplaysEveryExample() {
         FrmTavolin window;
-        window.resize(window.sizeHint());
         TableProbe probe(window);
-        for (int j = 0; j < 52; ++j) {
-            const auto home = expectedHome(probe.card(j)->toolTip());
-            QCOMPARE(probe.card(j)->leftTwips(), home.Left);
-            QCOMPARE(probe.card(j)->topTwips(), home.Top);
-            QCOMPARE(probe.card(j)->geometry(), scaled(home.Left, home.Top, 375, 510));
-        }
-        // Each label stands left of its box.
-        for (int i = 0; i < 6; ++i) {
-            auto* label = window.findChild<QLabel*>(QStringLiteral("lblTV_%1").arg(i));
-            QWidget* box = i < 4 ? static_cast<QWidget*>(probe.bet(i)) : probe.villain(i - 4);
-            QVERIFY(label->geometry().right() < box->x());
-        }
-        // A card is about 50 px wide; no slot shares a Left with a deck column and the deck lies above.
-        QVERIFY(probe.card(0)->width() >= 48 && probe.card(0)->width() <= 52);
-        for (int i = 0; i < 7; ++i)
-            for (int j = 0; j < 52; ++j) {
-                QVERIFY(probe.card(j)->x() != probe.slot(i)->x());
-                QVERIFY(probe.card(j)->geometry().bottom() < probe.slot(i)->y());
+        probe.pick(QStringLiteral("Kh Qh 2c"));
+        std::vector<std::string> shown;
+        connect(probe.report(), &QPlainTextEdit::textChanged, this, [&] {
+            if (!probe.shown().empty()) shown.push_back(probe.shown());
+        });
+        QTest::mouseClick(probe.button("cmdCheck"), Qt::LeftButton);
+        std::vector<std::string> expected;
+        for (const std::string_view example : kStraightExamples) {
+            const auto cards = exampleCards(example);
+            const std::string hole = std::string(cards[0]) + ' ' + std::string(cards[1]);
+            std::string board;
+            for (std::size_t k = 2; k < cards.size(); ++k) {
+                board += (board.empty() ? "" : " ") + std::string(cards[k]);
+                std::string text = board;
+                if (k >= 4) expected.push_back(analyseHand(hole, text, "", "", "", "", 1, 1, false, "."));
             }
-    }
-
-    void reportBoxGrowsWithTheWindow() {
-        FrmTavolin window;
-        TableProbe probe(window);
-        window.resize(window.sizeHint());
-        window.show();
-        const QRect before = probe.report()->geometry();
-        window.resize(window.sizeHint() + QSize(200, 150));
-        QCOMPARE(probe.report()->geometry().topLeft(), before.topLeft());
-        QCOMPARE(probe.report()->width(), before.width() + 200);
-        QCOMPARE(probe.report()->height(), before.height() + 150);
-    }
-
-    void picksBuildHoleAndBoardInSlotOrder() {
-        FrmTavolin window;
-        TableProbe probe(window);
-        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
-        QCOMPARE(probe.holeText(), QStringLiteral("Ad 7d"));
-        QCOMPARE(probe.boardText(), QStringLiteral("3s 4c 5h"));
-        QCOMPARE(probe.slot(0)->toolTip(), slotText("Ad"));
-        QCOMPARE(probe.slot(4)->toolTip(), slotText("5h"));
-        QCOMPARE(probe.slot(5)->toolTip(), QStringLiteral("Empty"));
-        QVERIFY(!probe.report()->report().empty());
-        QCOMPARE(probe.report()->report(), probe.expectedReport());
-
-        // Taking back the first flop card frees slot 2, and the next pick fills it.
-        probe.click(probe.card(QStringLiteral("3s")));
-        QCOMPARE(probe.slot(2)->toolTip(), QStringLiteral("Empty"));
-        QCOMPARE(probe.boardText(), QStringLiteral("4c 5h"));
-        QVERIFY(probe.report()->report().empty());
-        probe.pick(QStringLiteral("Kc"));
-        QCOMPARE(probe.slot(2)->toolTip(), slotText("Kc"));
-        QCOMPARE(probe.boardText(), QStringLiteral("Kc 4c 5h"));
-        QCOMPARE(probe.report()->report(), probe.expectedReport());
-
-        // A board with a free slot in the middle still gives a gap-free string.
-        probe.pick(QStringLiteral("8d 9d"));
-        probe.click(probe.card(QStringLiteral("4c")));
-        QCOMPARE(probe.boardText(), QStringLiteral("Kc 5h 8d 9d"));
-        QCOMPARE(probe.report()->report(), probe.expectedReport());
-        QVERIFY(!probe.report()->report().empty());
-    }
-
-    void takingBackAHoleCardEmptiesTheReport() {
-        FrmTavolin window;
-        TableProbe probe(window);
-        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
-        QVERIFY(!probe.report()->report().empty());
-        probe.click(probe.card(QStringLiteral("7d")));
-        QVERIFY(probe.report()->report().empty());
-        QVERIFY(probe.report()->toPlainText().isEmpty());
-        // The freed hole slot takes the next card.
-        probe.pick(QStringLiteral("Kh"));
-        QCOMPARE(probe.holeText(), QStringLiteral("Ad Kh"));
-        QVERIFY(!probe.report()->report().empty());
-    }
-
-    void cardGoesBackExactlyHomeFromAnySlot() {
-        const QStringList cards{"2h", "Ad", "Qd", "7c", "Ks", "Th", "9d"};
-        for (int taken = 0; taken < 7; ++taken) {
-            FrmTavolin window;
-            TableProbe probe(window);
-            probe.pick(cards.join(u' '));
-            CardImage* card = probe.card(cards[taken]);
-            QCOMPARE(card->geometry(), probe.slot(taken)->geometry());
-            probe.click(card);
-            const auto home = expectedHome(cards[taken]);
-            QCOMPARE(card->leftTwips(), home.Left);
-            QCOMPARE(card->topTwips(), home.Top);
-            QCOMPARE(card->geometry(), scaled(home.Left, home.Top, 375, 510));
-            QCOMPARE(probe.slot(taken)->toolTip(), QStringLiteral("Empty"));
-            QCOMPARE(probe.cardsOnSlots(), 6);
         }
+        QCOMPARE(shown.size(), std::size_t{38 + 58 * 2});
+        QVERIFY(shown == expected);
+        QVERIFY(probe.holeText().isEmpty() && probe.report()->toPlainText().isEmpty());
     }
 
-    void typingRankAndSuitPicksTheCard() {
+    void oddAmountsAreReadBackAndExplained() {
         FrmTavolin window;
-        window.show();
+        testing::showActive(window);
         TableProbe probe(window);
-        probe.typeOnTable(QStringLiteral("Ad7d3s4C5h"));
-        QCOMPARE(probe.holeText(), QStringLiteral("Ad 7d"));
-        QCOMPARE(probe.boardText(), QStringLiteral("3s 4c 5h"));
-        QCOMPARE(probe.report()->report(), probe.expectedReport());
-        // Lower-case ranks work too; stray characters in between are forgotten.
-        probe.typeOnTable(QStringLiteral("tcx9"));
-        QCOMPARE(probe.boardText(), QStringLiteral("3s 4c 5h Tc"));
-        // A rank alone then something else does not pick a card.
-        probe.typeOnTable(QStringLiteral("Kx"));
-        QCOMPARE(probe.cardsOnSlots(), 6);
-        // Typing a card that lies on a slot sends it home, as a click does.
-        probe.typeOnTable(QStringLiteral("4c"));
-        QCOMPARE(probe.boardText(), QStringLiteral("3s 5h Tc"));
-        // Keys typed while a button has the focus reach the table too.
-        probe.button("cmdCalc")->setFocus();
-        QTest::keyClicks(probe.button("cmdCalc"), QStringLiteral("Qd"));
-        QCOMPARE(probe.boardText(), QStringLiteral("3s Qd 5h Tc"));
-        // The card with index 0 is found like any other.
-        probe.typeOnTable(QStringLiteral("2h"));
-        QCOMPARE(probe.boardText(), QStringLiteral("3s Qd 5h Tc 2h"));
-        QCOMPARE(probe.card(0)->geometry(), probe.slot(6)->geometry());
-        QCOMPARE(probe.slot(6)->toolTip(), QStringLiteral("T105L105"));
-    }
-
-    void backspaceSendsTheLatestPickHome() {
-        FrmTavolin window;
-        window.show();
-        TableProbe probe(window);
-        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
-        window.setFocus();
-        QTest::keyClick(&window, Qt::Key_Backspace);
-        QCOMPARE(probe.boardText(), QStringLiteral("3s 4c"));
-        // A card taken back by hand is skipped: the latest card still on a slot goes.
-        probe.click(probe.card(QStringLiteral("4c")));
-        QTest::keyClick(&window, Qt::Key_Backspace);
-        QCOMPARE(probe.boardText(), QString());
-        QCOMPARE(probe.holeText(), QStringLiteral("Ad 7d"));
-        for (int i = 0; i < 5; ++i)
-            QTest::keyClick(&window, Qt::Key_Backspace);
-        QCOMPARE(probe.cardsOnSlots(), 0);
-        for (int j = 0; j < 52; ++j)
-            QCOMPARE(probe.card(j)->leftTwips(), expectedHome(probe.card(j)->toolTip()).Left);
-    }
-
-    void enterInAnAmountBoxReanalyses() {
-        FrmTavolin window;
-        window.show();
-        TableProbe probe(window);
-        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
-        const std::string withoutAmounts = probe.report()->report();
-        probe.typeAmount(0, QStringLiteral("100"));
-        probe.typeAmount(2, QStringLiteral("50"));
+        probe.pick(QStringLiteral("Ah Kh Qh 7h 2c"));
+        // text typed in the pot box, its note, and what the status line says of it
+        const QStringList rows{"1,000|read as 1|",
+                               "1e3|read as 1|",
+                               "abc|read as 0|pot must be above 0",
+                               "100 50|read as 10050|",
+                               "12.5||",
+                               "40000||whole number from 1 to 32767",
+                               "0.4||from 1"};
         probe.typeAmount(3, QStringLiteral("500"));
-        QVERIFY(probe.report()->report() != withoutAmounts);
-        QVERIFY(probe.report()->report().find("SPR: ") != std::string::npos);
-        QCOMPARE(probe.report()->report(), probe.expectedReport());
-        // Typing in an amount box does not pick cards.
-        QCOMPARE(probe.cardsOnSlots(), 5);
+        for (const QString& row : rows) {
+            const QStringList cell = row.split(u'|');
+            probe.typeAmount(0, cell[0]);
+            QCOMPARE(probe.bet(0)->readBack(), cell[1]);
+            QVERIFY2(probe.status().contains(cell[2]), qPrintable(probe.status()));
+            QVERIFY(cell[1].isEmpty() || probe.status().contains(cell[1]));
+        }
+        probe.typeAmount(0, QStringLiteral("100"));
+        probe.typeAmount(2, QStringLiteral("-5"));
+        QVERIFY(probe.status().contains(QStringLiteral("negative")));
+        // Hovering the report tells what a term means; F1 gathers them all.
+        QTextCursor per = probe.report()->document()->find(QStringLiteral("PER"));
+        per.setPosition(per.selectionStart() + 1);
+        QVERIFY(probe.report()
+                    ->explanationAt(probe.report()->cursorRect(per).center())
+                    .startsWith(QStringLiteral("PER:")));
+        window.setFocus();
+        QTest::keyClick(&window, Qt::Key_F1);
+        const auto* glossary = window.findChild<QDialog*>(QStringLiteral("glossary"));
+        QVERIFY(glossary != nullptr && glossary->isVisible());
     }
 
-    void reportShowsLinesWithoutStrayCarriageReturns() {
-        // CR LF, a lone CR and a lone LF each end one line.
-        QCOMPARE(reportLines("Hand: x\r\nOuts: 8\r\nA (4 Outs)\r\nB (4 Outs)\r\r\nPER(AI): 31.5%"),
-                 QStringLiteral("Hand: x\nOuts: 8\nA (4 Outs)\nB (4 Outs)\n\nPER(AI): 31.5%"));
-        QCOMPARE(reportLines("No Projects\r\nPER(AI): 0.0%"), QStringLiteral("No Projects\nPER(AI): 0.0%"));
-        QCOMPARE(reportLines(""), QString());
-        QCOMPARE(reportLines("a\rb\nc\r\n"), QStringLiteral("a\nb\nc\n"));
-    }
-
-    void hiddenReportStaysEmptyWhilePicking() {
+    void pasteSetsUpTheCopiedHand() {
         FrmTavolin window;
+        testing::showActive(window);
         TableProbe probe(window);
-        probe.click(probe.button("cmdShowHide"));
-        QCOMPARE(probe.button("cmdShowHide")->text(), QStringLiteral("Show"));
-        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h 8d"));
-        QVERIFY(probe.report()->report().empty());
-        QVERIFY(probe.report()->toPlainText().isEmpty());
+        probe.pick(QStringLiteral("Ah Kh Qh 7h 2c"));
+        probe.typeAmount(0, QStringLiteral("100 \"50\" | x"));
+        probe.typeAmount(3, QStringLiteral("500"));
+        QTest::mouseClick(probe.calcVillain(), Qt::LeftButton);
+        probe.villain(0)->setCurrentIndex(3);
+        window.setFocus();
+        QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString copied = QApplication::clipboard()->text();
+        QVERIFY(copied.endsWith(probe.report()->toPlainText() + u'\n'));
+        FrmTavolin other;
+        testing::showActive(other);
+        TableProbe pasted(other);
+        other.setFocus();
+        QTest::keyClick(&other, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(pasted.shown() == probe.shown() && pasted.bet(0)->text() == probe.bet(0)->text());
+        QCOMPARE(other.handText(), copied);
+        // Plain card text works too; text without a hand changes nothing and says why.
+        QVERIFY(other.pasteHand(QStringLiteral("Ad 7d-3s 4c 5h")));
+        QCOMPARE(pasted.holeText() + u'/' + pasted.boardText(), QStringLiteral("Ad 7d/3s 4c 5h"));
+        QVERIFY(!other.pasteHand(QStringLiteral("Ad Zz")) && !other.pasteHand(QStringLiteral("Ad Ad")));
+        QVERIFY(pasted.status().contains(QStringLiteral("Nothing pasted")));
+        QCOMPARE(pasted.boardText(), QStringLiteral("3s 4c 5h"));
+    }
+
+    void viewChoicesAndSizeAreRemembered() {
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath(QStringLiteral("tavolin.ini")), QSettings::IniFormat);
+        {
+            FrmTavolin window;
+            window.rememberIn(&settings);
+            window.findChild<QAction*>(QStringLiteral("actFourColours"))->trigger();
+            window.resize(780, 580); // within the test screen
+        }
+        FrmTavolin window;
+        window.rememberIn(&settings);
+        QVERIFY(window.findChild<QAction*>(QStringLiteral("actFourColours"))->isChecked());
+        QCOMPARE(window.size(), QSize(780, 580));
     }
 };
 

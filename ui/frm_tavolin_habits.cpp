@@ -1,0 +1,223 @@
+// The habits players bring from other tools: copy and paste of a hand, the glossary on F1, the
+// four-colour deck, a window that remembers its size, and the table's snapshot that they rest on.
+
+#include "ui/amount_box.h"
+#include "ui/card_image.h"
+#include "ui/frm_tavolin.h"
+#include "ui/glossary.h"
+#include "ui/report_box.h"
+#include "ui/slot_image.h"
+#include "ui/study_column.h"
+#include "ui/table_layout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tavolin {
+namespace {
+
+const QString kFourColoursKey = QStringLiteral("view/fourColours");
+const QString kSizeKey = QStringLiteral("window/size");
+
+QToolButton* barButton(const char* name, const QString& text, const QString& tip, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(text);
+    button->setToolTip(tip);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+void FrmTavolin::createHabits() {
+    const QKeySequence copyKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    new QShortcut(copyKeys, this, this, &FrmTavolin::copyHand);
+    new QShortcut(QKeySequence::Paste, this, this, [this] { pasteHand(QApplication::clipboard()->text()); });
+    new QShortcut(QKeySequence::HelpContents, this, this, &FrmTavolin::openGlossary);
+
+    auto* bar = new QWidget;
+    bar->setObjectName(QStringLiteral("studyBar"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* copy = barButton("cmdCopy", tr("Copy"),
+                           tr("Copy the hand as one line, then the report (%1)")
+                               .arg(copyKeys.toString(QKeySequence::NativeText)),
+                           bar);
+    auto* paste = barButton("cmdPaste", tr("Paste"),
+                            tr("Set up the hand on the clipboard: a copied line or cards such as "
+                               "\"Ah Kh Qh 7h 2c\" (%1)")
+                                .arg(QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText)),
+                            bar);
+    auto* glossary = barButton("cmdGlossary", tr("Glossary"), tr("What the report's terms mean (F1)"), bar);
+    auto* view = barButton("cmdView", tr("View"), tr("How the table is drawn"), bar);
+    connect(copy, &QToolButton::clicked, this, &FrmTavolin::copyHand);
+    connect(paste, &QToolButton::clicked, this, [this] { pasteHand(QApplication::clipboard()->text()); });
+    connect(glossary, &QToolButton::clicked, this, &FrmTavolin::openGlossary);
+
+    auto* viewMenu = new QMenu(view);
+    actFourColours = viewMenu->addAction(tr("Four-colour deck"));
+    actFourColours->setObjectName(QStringLiteral("actFourColours"));
+    actFourColours->setCheckable(true);
+    actFourColours->setToolTip(tr("Spades black, hearts red, diamonds blue, clubs green"));
+    connect(actFourColours, &QAction::toggled, this, &FrmTavolin::setFourColours);
+    view->setMenu(viewMenu);
+    view->setPopupMode(QToolButton::InstantPopup);
+
+    for (QToolButton* button : {copy, paste, glossary, view})
+        row->addWidget(button);
+    row->addStretch(1);
+    studyColumn->addPanel(bar);
+}
+
+void FrmTavolin::setFourColours(bool fourColours) {
+    for (CardImage* card : imgCard)
+        card->setFourColours(fourColours);
+    if (Settings != nullptr) Settings->setValue(kFourColoursKey, fourColours);
+}
+
+void FrmTavolin::rememberIn(QSettings* settings) {
+    Settings = nullptr; // reading the choices back must not write them
+    const bool fourColours = settings->value(kFourColoursKey, false).toBool();
+    actFourColours->setChecked(fourColours);
+    setFourColours(fourColours);
+    QSize size = settings->value(kSizeKey, sizeHint()).toSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize());
+    resize(size.expandedTo(minimumSize()));
+    placeTable();
+    Settings = settings;
+}
+
+ProfileNames FrmTavolin::profileNames() const {
+    ProfileNames names;
+    for (int i = 0; i < cmbVillain[0]->count(); ++i)
+        names.Preflop << cmbVillain[0]->itemText(i);
+    for (int i = 0; i < cmbVillain[1]->count(); ++i)
+        names.Postflop << cmbVillain[1]->itemText(i);
+    return names;
+}
+
+TableSnapshot FrmTavolin::snapshot() const {
+    TableSnapshot table;
+    for (int i = 0; i < table::kSlotCount; ++i)
+        for (const CardImage* card : imgCard)
+            if (!imgHand[i]->isEmpty() && card->leftTwips() == imgHand[i]->leftTwips() &&
+                card->topTwips() == imgHand[i]->topTwips())
+                table.Slots[i] = card->cardText();
+    for (int i = 0; i < 4; ++i)
+        table.Amounts[i] = txtBet[i]->text();
+    table.Preflop = cmbVillain[0]->currentIndex();
+    table.Postflop = cmbVillain[1]->currentIndex();
+    table.CountVillain = chkCalcVillain->isChecked();
+    table.ReportShown = cmdShowHide->text() == QStringLiteral("Hide");
+    return table;
+}
+
+// Cards fill the first free slot, so a free slot before a card is held by a spare deck card while the
+// later cards go down, and the spare goes home afterwards.
+void FrmTavolin::restore(const TableSnapshot& table) {
+    SettingUp = true;
+    for (int j = 0; j < table::kCardCount; ++j)
+        if (isOnSlotRow(j)) imgCardClick(j);
+    for (int i = 0; i < 4; ++i)
+        txtBet[i]->setText(table.Amounts[i]);
+    cmbVillain[0]->setCurrentIndex(std::clamp(table.Preflop, 0, cmbVillain[0]->count() - 1));
+    cmbVillain[1]->setCurrentIndex(std::clamp(table.Postflop, 0, cmbVillain[1]->count() - 1));
+    chkCalcVillain->setChecked(table.CountVillain);
+    cmdShowHide->setText(table.ReportShown ? QStringLiteral("Hide") : QStringLiteral("Show"));
+
+    const auto last =
+        std::find_if(table.Slots.rbegin(), table.Slots.rend(), [](const QString& c) { return !c.isEmpty(); });
+    const auto used = static_cast<int>(table.Slots.rend() - last);
+    const auto wanted = [&](int j) {
+        return std::find(table.Slots.begin(), table.Slots.end(), imgCard[j]->cardText()) != table.Slots.end();
+    };
+    std::vector<int> spares;
+    for (int i = 0; i < used; ++i) {
+        const int j = cardIndex(table.Slots[i]);
+        if (j != kNoCard && !isOnSlotRow(j)) {
+            imgCardClick(j);
+            continue;
+        }
+        int spare = 0;
+        while (wanted(spare) || isOnSlotRow(spare))
+            ++spare;
+        imgCardClick(spare);
+        spares.push_back(spare);
+    }
+    for (const int spare : spares)
+        imgCardClick(spare);
+    SettingUp = false;
+    imgCardClick(kNoCard);
+}
+
+void FrmTavolin::setUpHand(const HandSetup& hand) {
+    TableSnapshot table = snapshot();
+    table.Slots = {};
+    for (int i = 0; i < hand.Hole.size() && i < table::kHoleSlotCount; ++i)
+        table.Slots[i] = hand.Hole[i];
+    for (int i = 0; i < hand.Board.size() && i + table::kHoleSlotCount < table::kSlotCount; ++i)
+        table.Slots[i + table::kHoleSlotCount] = hand.Board[i];
+    if (hand.Amounts) table.Amounts = *hand.Amounts;
+    table.Preflop = hand.Preflop.value_or(table.Preflop);
+    table.Postflop = hand.Postflop.value_or(table.Postflop);
+    table.CountVillain = hand.CountVillain.value_or(table.CountVillain);
+    restore(table);
+}
+
+QString FrmTavolin::handText() const {
+    const QString line = handLine(snapshot(), profileNames());
+    const QString report = reportLines(rtbOutput->report());
+    return report.isEmpty() ? line + u'\n' : line + u'\n' + report + u'\n';
+}
+
+void FrmTavolin::copyHand() {
+    QApplication::clipboard()->setText(handText());
+}
+
+bool FrmTavolin::pasteHand(const QString& text) {
+    QString error;
+    const auto hand = readHand(text, profileNames(), error);
+    if (!hand) {
+        Notice = tr("Nothing pasted: %1.").arg(error);
+        updateStatus();
+        return false;
+    }
+    setUpHand(*hand);
+    return true;
+}
+
+void FrmTavolin::openGlossary() {
+    auto* dialog = findChild<QDialog*>(QStringLiteral("glossary"));
+    if (dialog == nullptr) {
+        dialog = new QDialog(this);
+        dialog->setObjectName(QStringLiteral("glossary"));
+        dialog->setWindowTitle(tr("Tavolin glossary"));
+        auto* text = new QTextBrowser(dialog);
+        text->setHtml(glossaryHtml());
+        auto* layout = new QVBoxLayout(dialog);
+        layout->addWidget(text);
+        dialog->resize(520, 560);
+    }
+    dialog->show();
+    dialog->raise();
+}
+
+} // namespace tavolin

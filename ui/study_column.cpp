@@ -1,0 +1,25 @@
+#include "ui/study_column.h"
+
+#include <QVBoxLayout>
+
+namespace tavolin {
+
+StudyColumn::StudyColumn(QWidget* parent) : QScrollArea(parent) {
+    setObjectName(QStringLiteral("studyColumn"));
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusPolicy(Qt::NoFocus);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("studyPanels"));
+    Panels = new QVBoxLayout(content);
+    Panels->setContentsMargins(6, 6, 6, 6);
+    Panels->addStretch(1);
+    setWidget(content);
+}
+
+void StudyColumn::addPanel(QWidget* panel) {
+    Panels->insertWidget(Panels->count() - 1, panel);
+}
+
+} // namespace tavolin

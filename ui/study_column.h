@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QScrollArea>
+
+class QVBoxLayout;
+
+namespace tavolin {
+
+// The column right of the table where the study panels stand one under the other; it scrolls when they
+// are taller than the window.
+class StudyColumn : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit StudyColumn(QWidget* parent);
+
+    // Adds a panel under those already there.
+    void addPanel(QWidget* panel);
+
+private:
+    QVBoxLayout* Panels;
+};
+
+} // namespace tavolin
