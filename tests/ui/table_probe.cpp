@@ -32,12 +32,11 @@ void TableProbe::pick(const QString& cards) const {
 }
 
 void TableProbe::typeAmount(int index, const QString& text) const {
-    QLineEdit* box = bet(index);
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
+    bet(index)->setFocus();
+    QTest::keyClick(bet(index), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(bet(index), Qt::Key_Delete);
+    QTest::keyClicks(bet(index), text);
+    QTest::keyClick(bet(index), Qt::Key_Return);
 }
 
 void TableProbe::typeOnTable(const QString& keys) const {
@@ -55,8 +54,8 @@ QString TableProbe::slotCards(int first, int last) const {
 
 std::string TableProbe::expectedReport() const {
     if (button("cmdShowHide")->text() != QStringLiteral("Hide")) return {};
-    std::string board = boardText().toStdString();
-    return analyseHand(holeText().toStdString(), board, bet(0)->text().toStdString(),
+    std::string board = slotCards(2, 6).toStdString();
+    return analyseHand(slotCards(0, 1).toStdString(), board, bet(0)->text().toStdString(),
                        bet(1)->text().toStdString(), bet(2)->text().toStdString(),
                        bet(3)->text().toStdString(), villain(0)->currentIndex(), villain(1)->currentIndex(),
                        calcVillain()->isChecked(), QLocale::system().decimalPoint().toStdString());

@@ -13,16 +13,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QString>
 #include <string>
 
 namespace tavolin::testing {
 
-// Shows the window and waits until it is active, so that its keyboard shortcuts work.
-void showActive(QWidget& window);
-
 // Where a card belongs in the deck, in twips: rows by suit, columns by rank, Qd and Ad set apart.
 QPoint expectedHome(const QString& cardText);
+// Shows the window and waits until it is active, so that its keyboard shortcuts work.
+void showActive(QWidget& window);
 
 class TableProbe {
 public:
@@ -45,10 +43,8 @@ public:
     void typeAmount(int index, const QString& text) const;
     // Gives the table itself the keyboard and types there.
     void typeOnTable(const QString& keys) const;
-
     // The cards the slot row shows, read from where the card pictures stand on screen.
-    QString holeText() const { return slotCards(0, 1); }
-    QString boardText() const { return slotCards(2, 6); }
+    QString slotCards(int first = 0, int last = 6) const;
     // What the analysis says about the table as it stands, or "" while the report is hidden.
     std::string expectedReport() const;
 
@@ -57,7 +53,6 @@ private:
         const QString text = QString::fromLatin1(name);
         return Window.findChild<T*>(index < 0 ? text : text.arg(index));
     }
-    QString slotCards(int first, int last) const;
     FrmTavolin& Window;
 };
 
