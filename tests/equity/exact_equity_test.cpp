@@ -7,41 +7,31 @@
 namespace tavolin::equity {
 namespace {
 
-CardMask cards(std::string_view text) {
-    return readCardList(text).value();
-}
-
-void expectSameShares(const EquityResult& fast, const EquityResult& plain, const std::string& spot) {
-    EXPECT_NEAR(fast.Win, plain.Win, 1e-12) << spot;
-    EXPECT_NEAR(fast.Tie, plain.Tie, 1e-12) << spot;
-    EXPECT_NEAR(fast.Lose, plain.Lose, 1e-12) << spot;
-}
-
-// The per-rank-pair enumeration against every holding x every runout, best of seven by the reference.
-TEST(ExactEquity, EqualsThePlainEnumerationOnRandomSpots) {
+// The per-rank-pair enumeration against every holding x every runout, best of seven by the reference:
+// random turns and rivers, and flops of one, two and three suits.
+TEST(ExactEquity, EqualsThePlainEnumeration) {
     std::mt19937_64 random(7);
-    for (int round = 0; round < 300; ++round) {
-        const int boardCount = round < 60 ? 4 : 5;
-        const CardMask hero = drawCards(random, 2, 0);
-        const CardMask board = drawCards(random, boardCount, hero);
-        const HoldingWeights villain = round % 2 == 0 ? anyTwoCards() : randomWeights(random);
+    const auto compare = [](CardMask hero, CardMask board, const HoldingWeights& villain) {
         const EquityResult fast = exactEquity(hero, board, villain);
-        expectSameShares(fast, reference::plainEquity(hero, board, villain), std::to_string(round));
+        const EquityResult plain = reference::plainEquity(hero, board, villain);
+        ASSERT_NEAR(fast.Win, plain.Win, 1e-12) << std::hex << hero << ' ' << board;
+        ASSERT_NEAR(fast.Tie, plain.Tie, 1e-12) << std::hex << hero << ' ' << board;
         int live = 0;
         for (int index = 0; index < kHoldingCount; ++index)
             live +=
                 (holdingMask(index) & (hero | board)) == 0 && villain[static_cast<std::size_t>(index)] > 0;
-        EXPECT_EQ(fast.Holdings, live);
-        EXPECT_EQ(fast.Runouts, boardCount == 4 ? 44 : 1);
+        ASSERT_EQ(fast.Holdings, live);
+        const int boardCount = std::popcount(board);
+        ASSERT_EQ(fast.Runouts, boardCount == 3 ? 990 : boardCount == 4 ? 44 : 1);
+    };
+    for (int round = 0; round < 300; ++round) {
+        const CardMask hero = drawCards(random, 2, 0);
+        compare(hero, drawCards(random, round < 40 ? 4 : 5, hero),
+                round % 2 == 0 ? anyTwoCards() : randomWeights(random));
     }
-    const HoldingWeights weighted = randomWeights(random);
-    for (const auto& [hero, flop, villain] :
-         {std::tuple{"KhQd", "Ah7h2h", anyTwoCards()}, std::tuple{"9s8s", "Ts7d2s", weighted},
-          std::tuple{"AcAd", "JcTc9c", weighted}}) {
-        const EquityResult fast = exactEquity(cards(hero), cards(flop), villain);
-        expectSameShares(fast, reference::plainEquity(cards(hero), cards(flop), villain), flop);
-        EXPECT_EQ(fast.Runouts, 990);
-    }
+    compare(*readCardList("KhQd"), *readCardList("Ah7h2h"), anyTwoCards());
+    compare(*readCardList("9s8s"), *readCardList("Ts7d2s"), randomWeights(random));
+    compare(*readCardList("AcAd"), *readCardList("JcTh9s"), randomWeights(random));
 }
 
 // The hero's win against one holding is that holding's loss against the hero.
@@ -60,29 +50,23 @@ TEST(ExactEquity, IsSymmetricBetweenTwoHoldings) {
         const EquityResult backward = exactEquity(villain, board, onlyHero);
         EXPECT_NEAR(forward.Win, backward.Lose, 1e-12);
         EXPECT_NEAR(forward.Tie, backward.Tie, 1e-12);
-        EXPECT_EQ(forward.Holdings, 1);
     }
 }
 
 TEST(ExactEquity, ReasonedSpots) {
     struct Case {
-        const char* Hero;
-        const char* Board;
+        const char *Hero, *Board;
         double Win, Tie;
         int Holdings;
     };
     for (const Case& c : {
-             Case{"2c3d", "AsKsQsJsTs", 0, 1, 990}, // a royal flush on the board ties everything
-             Case{"AhAd", "AsAcKd7h2c", 1, 0, 990}, // four aces with no straight flush possible
+             Case{"2c3d", "AsKsQsJsTs", 0, 1, 990}, // a royal flush on the board ties every holding
+             Case{"AhAd", "AsAcKd7h2c", 1, 0, 990}, // the river nuts win every holding
              Case{"Ah5h", "KhQhJhTh", 1, 0, 1035},  // the royal flush made on the turn
-             Case{"AhKh", "QhJhTh2c", 1, 0, 1035},  // ditto with a card to come that cannot matter
-             Case{"AhKh", "QhJhTh2c2c", 0, 0, 0},   // a card given twice
-             Case{"AhKhQh", "JhTh2c", 0, 0, 0},     // three hero cards
-             Case{"AhKh", "QhJh", 0, 0, 0},         // two board cards
+             Case{"AhKh", "QhJh", 0, 0, 0},         // two board cards: refused
+             Case{"AhKh", "QhJhAh", 0, 0, 0},       // a card given twice: refused
          }) {
-        const auto hero = readCardList(c.Hero);
-        const auto board = readCardList(c.Board);
-        const EquityResult result = exactEquity(hero.value_or(0), board.value_or(0), anyTwoCards());
+        const EquityResult result = exactEquity(*readCardList(c.Hero), *readCardList(c.Board), anyTwoCards());
         EXPECT_EQ(result.Holdings, c.Holdings) << c.Hero << c.Board;
         EXPECT_NEAR(result.Win, c.Win, 1e-12) << c.Hero << c.Board;
         EXPECT_NEAR(result.Tie, c.Tie, 1e-12) << c.Hero << c.Board;
