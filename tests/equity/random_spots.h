@@ -21,4 +21,11 @@ inline HoldingWeights randomWeights(std::mt19937_64& random) {
     return weights;
 }
 
+inline HoldingWeights onlyHolding(CardMask holding) {
+    HoldingWeights weights{};
+    weights[static_cast<std::size_t>(holdingIndex(std::countr_zero(holding), std::bit_width(holding) - 1))] =
+        1;
+    return weights;
+}
+
 } // namespace tavolin::equity
