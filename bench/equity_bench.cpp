@@ -1,4 +1,6 @@
 #include "equity/exact_equity.h"
+#include "equity/next_card.h"
+#include "equity/range_on_board.h"
 #include "tests/equity/reference_evaluator.h"
 
 #include <array>
@@ -104,5 +106,27 @@ void exactVsQuarterRange(benchmark::State& state) {
                  [&](CardMask hero, CardMask board) { return equity::exactEquity(hero, board, range); });
 }
 BENCHMARK(exactVsQuarterRange)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+void rangeOnBoardQuarterRange(benchmark::State& state) {
+    const equity::HoldingWeights range = quarterRange();
+    runOverSpots(state, static_cast<int>(state.range(0)),
+                 [&](CardMask hero, CardMask board) { return equity::rangeOnBoard(hero, board, range); });
+}
+BENCHMARK(rangeOnBoardQuarterRange)->Arg(3)->Arg(4)->Arg(5)->Unit(benchmark::kMicrosecond);
+
+void nextCardVsRandom(benchmark::State& state) {
+    const equity::HoldingWeights random = equity::anyTwoCards();
+    runOverSpots(state, static_cast<int>(state.range(0)), [&](CardMask hero, CardMask board) {
+        return equity::nextCardEquities(hero, board, random);
+    });
+}
+BENCHMARK(nextCardVsRandom)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+void nextCardVsQuarterRange(benchmark::State& state) {
+    const equity::HoldingWeights range = quarterRange();
+    runOverSpots(state, static_cast<int>(state.range(0)),
+                 [&](CardMask hero, CardMask board) { return equity::nextCardEquities(hero, board, range); });
+}
+BENCHMARK(nextCardVsQuarterRange)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);
 
 } // namespace
