@@ -1,0 +1,155 @@
+#include "ui/range_panel.h"
+
+#include "ranges/profiles.h"
+#include "ranges/range_text.h"
+#include "ranges/starting_hands.h"
+#include "ui/range_grid.h"
+#include "ui/study_style.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace tavolin {
+namespace {
+
+const QString kPlainField = QStringLiteral("QLineEdit { border: 1px solid #a9b0b8; border-radius: 3px; "
+                                           "padding: 2px 4px; background: white; }");
+const QString kMarkedField = QStringLiteral("QLineEdit { border: 2px solid #c62828; border-radius: 3px; "
+                                            "padding: 1px 3px; background: #fff3f3; }");
+
+QString topName(int percent) {
+    return RangePanel::tr("Top %1%").arg(percent);
+}
+
+} // namespace
+
+RangePanel::RangePanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("rangePanel"));
+    study::usePaperLook(this);
+
+    lblName = study::titleLabel(QString(), this);
+    lblName->setObjectName(QStringLiteral("lblRangeName"));
+    lblCount = new QLabel(this);
+    lblCount->setObjectName(QStringLiteral("lblRangeCount"));
+    lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    txtRange = new QLineEdit(this);
+    txtRange->setObjectName(QStringLiteral("txtRange"));
+    txtRange->setStyleSheet(kPlainField);
+    txtRange->setPlaceholderText(tr("e.g. QQ+, AKs, AJo+, 88-55, AQo:0.5"));
+    txtRange->setToolTip(tr("The villain's range: pairs TT+ or 88-55, AKs, AKo, AK, A9s+, K9s-K6s, AhKh, "
+                            "weights AQo:0.5, random"));
+
+    lblError = new QLabel(this);
+    lblError->setObjectName(QStringLiteral("lblRangeError"));
+    lblError->setWordWrap(true);
+    QPalette warning = lblError->palette();
+    warning.setColor(QPalette::WindowText, QColor(198, 40, 40));
+    lblError->setPalette(warning);
+    lblError->hide();
+
+    grid = new RangeGrid(this);
+
+    sldTop = new QSlider(Qt::Horizontal, this);
+    sldTop->setObjectName(QStringLiteral("sldTopPercent"));
+    sldTop->setRange(0, 100);
+    sldTop->setPageStep(5);
+    sldTop->setToolTip(tr("The best starting hands, by their equity against a random hand"));
+    lblTop = new QLabel(this);
+    lblTop->setMinimumWidth(lblTop->fontMetrics().horizontalAdvance(QStringLiteral("Top 100%")));
+    lblTop->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(lblName, 1);
+    heading->addWidget(lblCount);
+    auto* slider = new QHBoxLayout;
+    slider->addWidget(new QLabel(tr("Best hands"), this));
+    slider->addWidget(sldTop, 1);
+    slider->addWidget(lblTop);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(10, 8, 10, 10);
+    column->setSpacing(6);
+    column->addLayout(heading);
+    column->addWidget(txtRange);
+    column->addWidget(lblError);
+    column->addWidget(grid);
+    column->addLayout(slider);
+
+    connect(txtRange, &QLineEdit::textEdited, this, &RangePanel::readTypedText);
+    connect(txtRange, &QLineEdit::editingFinished, this, &RangePanel::tidyTypedText);
+    connect(grid, &RangeGrid::edited, this, &RangePanel::takeGridEdit);
+    connect(sldTop, &QSlider::valueChanged, this, &RangePanel::takeSliderValue);
+
+    loadProfile(1);
+}
+
+void RangePanel::loadProfile(int preflopIndex) {
+    const QSignalBlocker quiet(sldTop);
+    const int percent = static_cast<int>(std::lround(ranges::profileTopPercent(preflopIndex)));
+    sldTop->setValue(percent);
+    lblTop->setText(QStringLiteral("%1%").arg(percent));
+    useRange(ranges::profileRange(preflopIndex), QString::fromUtf8(ranges::profileName(preflopIndex)), true);
+}
+
+void RangePanel::setDecimalSeparator(const QString& separator) {
+    Separator = separator;
+    showCount();
+}
+
+void RangePanel::useRange(const equity::HoldingWeights& range, const QString& name, bool rewriteText) {
+    Range = range;
+    Name = name;
+    if (rewriteText) txtRange->setText(QString::fromStdString(ranges::rangeText(Range)));
+    txtRange->setStyleSheet(kPlainField);
+    lblError->hide();
+    grid->setWeights(Range);
+    lblName->setText(tr("Villain range: %1").arg(Name));
+    showCount();
+    emit rangeChanged();
+}
+
+void RangePanel::showCount() {
+    const double holdings = equity::liveWeight(Range, 0);
+    QString text = tr("%1 holdings").arg(study::holdingsText(holdings, Separator));
+    if (holdings < equity::kHoldingCount)
+        text +=
+            QStringLiteral(" (%1)").arg(study::percentText(holdings / equity::kHoldingCount, 1, Separator));
+    lblCount->setText(text);
+}
+
+void RangePanel::readTypedText(const QString& text) {
+    const ranges::RangeReading reading = ranges::readRange(text.toStdString());
+    if (!reading.Ok) {
+        markUnreadable(QString::fromStdString(reading.Error.Message));
+        return;
+    }
+    useRange(reading.Weights, tr("Custom"), false);
+}
+
+void RangePanel::tidyTypedText() {
+    if (lblError->isVisible()) return;
+    const QString tidy = QString::fromStdString(ranges::rangeText(Range));
+    if (txtRange->text() != tidy) txtRange->setText(tidy);
+}
+
+void RangePanel::markUnreadable(const QString& reason) {
+    txtRange->setStyleSheet(kMarkedField);
+    lblError->setText(tr("%1 The range in use stays %2.").arg(reason, Name));
+    lblError->show();
+}
+
+void RangePanel::takeGridEdit() {
+    useRange(grid->weights(), tr("Custom"), true);
+}
+
+void RangePanel::takeSliderValue(int percent) {
+    lblTop->setText(QStringLiteral("%1%").arg(percent));
+    useRange(ranges::topPercent(percent), topName(percent), true);
+}
+
+} // namespace tavolin
