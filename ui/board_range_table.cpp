@@ -9,6 +9,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tavolin {
 namespace {
@@ -69,13 +70,16 @@ BoardRangeTable::BoardRangeTable(QWidget* parent) : QWidget(parent) {
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setItemDelegateForColumn(kShare, new ShareBarDelegate(table));
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
     QHeaderView* header = table->horizontalHeader();
     header->setSectionResizeMode(kClass, QHeaderView::Stretch);
+    const QFontMetrics metrics = table->fontMetrics();
     for (const int column : {kHoldings, kShare, kBeatHero}) {
+        const QString widest = column == kShare ? QStringLiteral("100.0%") : QStringLiteral("1,326.0");
+        const int width = std::max(metrics.horizontalAdvance(table->horizontalHeaderItem(column)->text()),
+                                   metrics.horizontalAdvance(widest));
         header->setSectionResizeMode(column, QHeaderView::Fixed);
-        header->resizeSection(column,
-                              table->fontMetrics().horizontalAdvance(QStringLiteral("Beat you")) + 18);
+        header->resizeSection(column, width + 14);
         table->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     table->horizontalHeaderItem(kClass)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -130,7 +134,9 @@ void BoardRangeTable::showSpot(equity::CardMask hero, equity::CardMask board,
 void BoardRangeTable::addRow(const QString& name, double holdings, double share, double beatHero) {
     const int row = table->rowCount();
     table->insertRow(row);
-    table->setItem(row, kClass, cell(name, Qt::AlignLeft));
+    QTableWidgetItem* nameCell = cell(name, Qt::AlignLeft);
+    nameCell->setToolTip(name);
+    table->setItem(row, kClass, nameCell);
     table->setItem(row, kHoldings, cell(study::decimalText(holdings, 1, Separator), Qt::AlignRight));
     auto* shareCell = cell(study::percentText(share, 1, Separator), Qt::AlignRight);
     shareCell->setData(kShareRole, share);

@@ -131,7 +131,7 @@ EquityPanel::EquityPanel(QWidget* parent) : QWidget(parent) {
     grid->setRowMinimumHeight(6, 4);
     grid->addWidget(lblRuleCaption, 7, 0);
     grid->addWidget(lblRule, 7, 1);
-    grid->addWidget(lblRuleNote, 7, 2);
+    grid->addWidget(lblRuleNote, 8, 0, 1, 3, Qt::AlignRight);
 
     lblOuts = new QLabel(this);
     lblOuts->setObjectName(QStringLiteral("lblTrueOuts"));
@@ -140,9 +140,9 @@ EquityPanel::EquityPanel(QWidget* parent) : QWidget(parent) {
     lblOutCards->setObjectName(QStringLiteral("lblTrueOutCards"));
     lblOutCards->setTextFormat(Qt::RichText);
     lblOutCards->setWordWrap(true);
-    grid->setRowMinimumHeight(8, 4);
-    grid->addWidget(lblOuts, 9, 0, 1, 3);
-    grid->addWidget(lblOutCards, 10, 0, 1, 3);
+    grid->setRowMinimumHeight(9, 4);
+    grid->addWidget(lblOuts, 10, 0, 1, 3);
+    grid->addWidget(lblOutCards, 11, 0, 1, 3);
     clear();
 }
 
@@ -154,7 +154,7 @@ EquityPanel::EquityRow EquityPanel::addRow(int row, const QString& objectName) {
     grid->addWidget(line.Caption, row, 0);
     grid->addWidget(line.Value, row, 1);
     grid->addWidget(line.Bar, row, 2);
-    grid->addWidget(line.Shares, row + 1, 1, 1, 2, Qt::AlignRight);
+    grid->addWidget(line.Shares, row + 1, 0, 1, 3, Qt::AlignRight);
     return line;
 }
 
@@ -205,7 +205,7 @@ void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board, const 
         lblRuleNote->setText(tr("the same as exact"));
     else
         lblRuleNote->setText(
-            tr("%1 points %2 exact")
+            tr("%1 points %2 the exact equity")
                 .arg(study::decimalText(std::abs(gap), 1, Separator), gap > 0 ? tr("above") : tr("below")));
     for (QWidget* part : {static_cast<QWidget*>(lblRuleCaption), static_cast<QWidget*>(lblRule),
                           static_cast<QWidget*>(lblRuleNote)})

@@ -34,9 +34,11 @@ RangePanel::RangePanel(QWidget* parent) : QWidget(parent) {
 
     lblName = study::titleLabel(QString(), this);
     lblName->setObjectName(QStringLiteral("lblRangeName"));
+    lblName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblCount = new QLabel(this);
     lblCount->setObjectName(QStringLiteral("lblRangeCount"));
     lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblCount->setMinimumWidth(lblCount->fontMetrics().horizontalAdvance(QStringLiteral("1,326 holdings")));
 
     txtRange = new QLineEdit(this);
     txtRange->setObjectName(QStringLiteral("txtRange"));
@@ -60,21 +62,15 @@ RangePanel::RangePanel(QWidget* parent) : QWidget(parent) {
     sldTop->setRange(0, 100);
     sldTop->setPageStep(5);
     sldTop->setToolTip(tr("The best starting hands, by their equity against a random hand"));
-    lblTop = new QLabel(this);
-    lblTop->setMinimumWidth(lblTop->fontMetrics().horizontalAdvance(QStringLiteral("Top 100%")));
-    lblTop->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    auto* heading = new QHBoxLayout;
-    heading->addWidget(lblName, 1);
-    heading->addWidget(lblCount);
     auto* slider = new QHBoxLayout;
-    slider->addWidget(new QLabel(tr("Best hands"), this));
+    slider->addWidget(new QLabel(tr("Top"), this));
     slider->addWidget(sldTop, 1);
-    slider->addWidget(lblTop);
+    slider->addWidget(lblCount);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(10, 8, 10, 10);
     column->setSpacing(6);
-    column->addLayout(heading);
+    column->addWidget(lblName);
     column->addWidget(txtRange);
     column->addWidget(lblError);
     column->addWidget(grid);
@@ -92,7 +88,6 @@ void RangePanel::loadProfile(int preflopIndex) {
     const QSignalBlocker quiet(sldTop);
     const int percent = static_cast<int>(std::lround(ranges::profileTopPercent(preflopIndex)));
     sldTop->setValue(percent);
-    lblTop->setText(QStringLiteral("%1%").arg(percent));
     useRange(ranges::profileRange(preflopIndex), QString::fromUtf8(ranges::profileName(preflopIndex)), true);
 }
 
@@ -104,7 +99,7 @@ void RangePanel::setDecimalSeparator(const QString& separator) {
 void RangePanel::useRange(const equity::HoldingWeights& range, const QString& name, bool rewriteText) {
     Range = range;
     Name = name;
-    if (rewriteText) txtRange->setText(QString::fromStdString(ranges::rangeText(Range)));
+    if (rewriteText) showText(QString::fromStdString(ranges::rangeText(Range)));
     txtRange->setStyleSheet(kPlainField);
     lblError->hide();
     grid->setWeights(Range);
@@ -134,7 +129,12 @@ void RangePanel::readTypedText(const QString& text) {
 void RangePanel::tidyTypedText() {
     if (lblError->isVisible()) return;
     const QString tidy = QString::fromStdString(ranges::rangeText(Range));
-    if (txtRange->text() != tidy) txtRange->setText(tidy);
+    if (txtRange->text() != tidy) showText(tidy);
+}
+
+void RangePanel::showText(const QString& text) {
+    txtRange->setText(text);
+    txtRange->setCursorPosition(0);
 }
 
 void RangePanel::markUnreadable(const QString& reason) {
@@ -148,7 +148,6 @@ void RangePanel::takeGridEdit() {
 }
 
 void RangePanel::takeSliderValue(int percent) {
-    lblTop->setText(QStringLiteral("%1%").arg(percent));
     useRange(ranges::topPercent(percent), topName(percent), true);
 }
 

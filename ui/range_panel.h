@@ -37,6 +37,8 @@ private:
     void useRange(const equity::HoldingWeights& range, const QString& name, bool rewriteText);
     void readTypedText(const QString& text);
     void tidyTypedText();
+    // Shows a range's text from its start.
+    void showText(const QString& text);
     void takeGridEdit();
     void takeSliderValue(int percent);
     void markUnreadable(const QString& reason);
@@ -48,7 +50,6 @@ private:
     QLabel* lblError;
     RangeGrid* grid;
     QSlider* sldTop;
-    QLabel* lblTop;
 
     equity::HoldingWeights Range{};
     QString Name;
