@@ -120,7 +120,11 @@ void RangePanel::showCount() {
 void RangePanel::readTypedText(const QString& text) {
     const ranges::RangeReading reading = ranges::readRange(text.toStdString());
     if (!reading.Ok) {
-        markUnreadable(QString::fromStdString(reading.Error.Message));
+        QString reason = QString::fromStdString(reading.Error.Message);
+        const QString token = QString::fromStdString(reading.Error.Token);
+        if (!reason.contains(token))
+            reason = tr("\"%1\" (item %2): %3").arg(token).arg(reading.Error.Place).arg(reason);
+        markUnreadable(reason);
         return;
     }
     useRange(reading.Weights, tr("Custom"), false);
