@@ -16,15 +16,17 @@ namespace {
 
 enum Column { kClass, kHoldings, kShare, kBeatHero, kColumnCount };
 
-constexpr int kShareRole = Qt::UserRole;
+// The row's share against the largest share shown, 0..1.
+constexpr int kBarRole = Qt::UserRole;
 
-// Draws the share as a bar behind its figure.
+// Draws a bar behind the class name, as long as its share against the largest, so the shape of the range
+// shows at a glance.
 class ShareBarDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        const QVariant share = index.data(kShareRole);
+        const QVariant share = index.data(kBarRole);
         if (share.isValid()) {
             const QRect cell = option.rect.adjusted(2, 3, -2, -3);
             painter->fillRect(QRectF(cell.left(), cell.top(), cell.width() * share.toDouble(), cell.height()),
@@ -60,6 +62,9 @@ BoardRangeTable::BoardRangeTable(QWidget* parent) : QWidget(parent) {
 
     table = new QTableWidget(0, kColumnCount, this);
     table->setObjectName(QStringLiteral("tblBoardRange"));
+    QFont tableFont = table->font();
+    tableFont.setPointSizeF(tableFont.pointSizeF() * 0.95);
+    table->setFont(tableFont);
     table->setHorizontalHeaderLabels({tr("Villain holds"), tr("Holdings"), tr("Share"), tr("Beat you")});
     table->horizontalHeaderItem(kBeatHero)->setToolTip(tr("Holdings that rank above your hand right now"));
     table->verticalHeader()->hide();
@@ -69,17 +74,18 @@ BoardRangeTable::BoardRangeTable(QWidget* parent) : QWidget(parent) {
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setItemDelegateForColumn(kShare, new ShareBarDelegate(table));
+    table->setItemDelegateForColumn(kClass, new ShareBarDelegate(table));
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
     QHeaderView* header = table->horizontalHeader();
     header->setSectionResizeMode(kClass, QHeaderView::Stretch);
-    const QFontMetrics metrics = table->fontMetrics();
+    const int headerMargin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     for (const int column : {kHoldings, kShare, kBeatHero}) {
         const QString widest = column == kShare ? QStringLiteral("100.0%") : QStringLiteral("1,326.0");
-        const int width = std::max(metrics.horizontalAdvance(table->horizontalHeaderItem(column)->text()),
-                                   metrics.horizontalAdvance(widest));
+        const QString title = table->horizontalHeaderItem(column)->text();
+        const int width = std::max(header->fontMetrics().horizontalAdvance(title) + headerMargin,
+                                   table->fontMetrics().horizontalAdvance(widest) + 10);
         header->setSectionResizeMode(column, QHeaderView::Fixed);
-        header->resizeSection(column, width + 14);
+        header->resizeSection(column, width);
         table->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     table->horizontalHeaderItem(kClass)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -108,6 +114,9 @@ void BoardRangeTable::showSpot(equity::CardMask hero, equity::CardMask board,
         return;
     }
     table->setRowCount(0);
+    LargestShare = 0.0;
+    for (const equity::BoardClassRow& row : spot.Rows)
+        LargestShare = std::max(LargestShare, row.Share);
     double beatHero = 0.0;
     for (int made = 0; made < equity::kMadeClassCount; ++made) {
         const equity::BoardClassRow& row = spot.Rows[made];
@@ -136,11 +145,10 @@ void BoardRangeTable::addRow(const QString& name, double holdings, double share,
     table->insertRow(row);
     QTableWidgetItem* nameCell = cell(name, Qt::AlignLeft);
     nameCell->setToolTip(name);
+    nameCell->setData(kBarRole, share / LargestShare);
     table->setItem(row, kClass, nameCell);
     table->setItem(row, kHoldings, cell(study::decimalText(holdings, 1, Separator), Qt::AlignRight));
-    auto* shareCell = cell(study::percentText(share, 1, Separator), Qt::AlignRight);
-    shareCell->setData(kShareRole, share);
-    table->setItem(row, kShare, shareCell);
+    table->setItem(row, kShare, cell(study::percentText(share, 1, Separator), Qt::AlignRight));
     auto* beatCell = cell(study::decimalText(beatHero, 1, Separator), Qt::AlignRight);
     if (beatHero > 0.0)
         beatCell->setForeground(QColor(198, 40, 40));

@@ -31,6 +31,7 @@ private:
     QLabel* lblSummary;
     QTableWidget* table;
     QString Separator = QStringLiteral(".");
+    double LargestShare = 1.0;
 };
 
 } // namespace tavolin

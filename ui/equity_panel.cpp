@@ -18,6 +18,7 @@ class EquityBar : public QWidget {
 public:
     explicit EquityBar(QWidget* parent) : QWidget(parent) {
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        setToolTip(tr("Green: win, yellow: tie, grey: lose; the black tick is the rule of thumb"));
     }
     void setShares(double win, double tie, double ruleOfThumb) {
         Win = win;
