@@ -143,7 +143,8 @@ void RangePanel::showText(const QString& text) {
 
 void RangePanel::markUnreadable(const QString& reason) {
     txtRange->setStyleSheet(kMarkedField);
-    lblError->setText(tr("%1 The range in use stays %2.").arg(reason, Name));
+    const QString inUse = QString::fromStdString(ranges::rangeText(Range));
+    lblError->setText(tr("%1 Still in use: %2.").arg(reason, inUse.isEmpty() ? tr("no hand") : inUse));
     lblError->show();
 }
 
