@@ -150,6 +150,7 @@ EquityPanel::EquityPanel(QWidget* parent) : QWidget(parent) {
 EquityPanel::EquityRow EquityPanel::addRow(int row, const QString& objectName) {
     auto* grid = static_cast<QGridLayout*>(layout());
     EquityRow line{new QLabel(this), valueLabel(this), new EquityBar(this), noteLabel(this)};
+    line.Caption->setTextFormat(Qt::PlainText);
     line.Value->setObjectName(QStringLiteral("lblEquity") + objectName);
     line.Shares->setObjectName(QStringLiteral("lblShares") + objectName);
     grid->addWidget(line.Caption, row, 0);
@@ -161,9 +162,8 @@ EquityPanel::EquityRow EquityPanel::addRow(int row, const QString& objectName) {
 
 void EquityPanel::clear() {
     NextCard = {};
-    for (QWidget* part : {static_cast<QWidget*>(Random.Caption), static_cast<QWidget*>(Random.Bar),
-                          static_cast<QWidget*>(Versus.Caption), static_cast<QWidget*>(Versus.Bar),
-                          static_cast<QWidget*>(lblRuleCaption), static_cast<QWidget*>(lblRuleNote)})
+    for (QWidget* part : std::initializer_list<QWidget*>{Random.Caption, Random.Bar, Versus.Caption,
+                                                         Versus.Bar, lblRuleCaption, lblRuleNote})
         part->hide();
     for (QLabel* value :
          {Random.Value, Random.Shares, Versus.Value, Versus.Shares, lblRule, lblOuts, lblOutCards}) {
@@ -200,20 +200,20 @@ void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board, const 
     }
 
     lblRule->setText(study::percentText(ruleOfThumb, 1, Separator));
-    const double exact = versus.Holdings > 0 ? versus.Equity : random.Equity;
+    const bool versusRange = versus.Holdings > 0;
+    const double exact = versusRange ? versus.Equity : random.Equity;
+    const QString opponent = versusRange ? rangeName : tr("a random hand");
     const double gap = std::round((ruleOfThumb - exact) * 1000.0) / 10.0;
     if (gap == 0.0)
-        lblRuleNote->setText(tr("the same as exact"));
+        lblRuleNote->setText(tr("the same as the exact equity vs %1").arg(opponent));
     else
-        lblRuleNote->setText(
-            tr("%1 points %2 the exact equity")
-                .arg(study::decimalText(std::abs(gap), 1, Separator), gap > 0 ? tr("above") : tr("below")));
-    for (QWidget* part : {static_cast<QWidget*>(lblRuleCaption), static_cast<QWidget*>(lblRule),
-                          static_cast<QWidget*>(lblRuleNote)})
+        lblRuleNote->setText(tr("%1 points %2 the exact equity vs %3")
+                                 .arg(study::decimalText(std::abs(gap), 1, Separator),
+                                      gap > 0 ? tr("above") : tr("below"), opponent));
+    for (QWidget* part : std::initializer_list<QWidget*>{lblRuleCaption, lblRule, lblRuleNote})
         part->show();
 
-    NextCard =
-        versus.Holdings > 0 ? equity::nextCardEquities(hero, board, range) : equity::NextCardEquities{};
+    NextCard = versusRange ? equity::nextCardEquities(hero, board, range) : equity::NextCardEquities{};
     showOuts(rangeName, ruleOfThumbOuts);
 }
 
@@ -225,8 +225,7 @@ void EquityPanel::showRow(const EquityRow& row, const QString& caption, const eq
     row.Shares->setText(
         tr("win %1 \u00b7 tie %2")
             .arg(study::percentText(result.Win, 2, Separator), study::percentText(result.Tie, 2, Separator)));
-    for (QWidget* part : {static_cast<QWidget*>(row.Caption), static_cast<QWidget*>(row.Value),
-                          static_cast<QWidget*>(row.Bar), static_cast<QWidget*>(row.Shares)})
+    for (QWidget* part : std::initializer_list<QWidget*>{row.Caption, row.Value, row.Bar, row.Shares})
         part->show();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/range_grid.h"
 
+#include "ranges/starting_hands.h"
+
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -47,7 +49,6 @@ QString handLabel(const ranges::StartingHand& hand) {
 RangeGrid::RangeGrid(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("rangeGrid"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    setMouseTracking(false);
     setCursor(Qt::PointingHandCursor);
 }
 

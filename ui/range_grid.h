@@ -1,7 +1,6 @@
 #pragma once
 
 #include "equity/holdings.h"
-#include "ranges/starting_hands.h"
 
 #include <QWidget>
 

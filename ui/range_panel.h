@@ -19,6 +19,7 @@ class RangeGrid;
 class RangePanel : public QWidget {
     Q_OBJECT
 public:
+    // Starts with the default range of "2-Semiloose", the window's first preflop profile choice.
     explicit RangePanel(QWidget* parent = nullptr);
 
     // The default range of a preflop profile 0..3, named after it.
