@@ -135,6 +135,7 @@ void PracticePanel::createSetup() {
     start->setObjectName(QStringLiteral("cmdStartPractice"));
     connect(start, &QPushButton::clicked, this, [this] { startPractice(); });
     grid->addWidget(start, 8, 0, 1, 2);
+    grid->setRowStretch(9, 1);
 }
 
 void PracticePanel::createSession() {
@@ -171,6 +172,7 @@ void PracticePanel::createSession() {
     ScoreLabel = new QLabel(Play);
     ScoreLabel->setObjectName(QStringLiteral("practiceScore"));
     ScoreLabel->setWordWrap(true);
+    ScoreLabel->setMinimumHeight(2 * ScoreLabel->fontMetrics().lineSpacing());
     layout->addWidget(ScoreLabel);
     auto* keys = new QLabel(QStringLiteral("Keys: n w m s v u tier; digits . - then Enter; c call, f fold; "
                                            "after the check Enter next, r retry missed; Esc end."),
@@ -252,10 +254,10 @@ void PracticePanel::startPractice(const practice::SessionSettings& settings) {
                 row->Choices.push_back(button);
                 choiceGrid->addWidget(button, c / 3, c % 3);
             }
-            grid->addWidget(choices, line, 1);
+            grid->addWidget(choices, ++line, 0, 1, 2);
         }
-        grid->addWidget(row->Verdict, line + 1, 0, 1, 2);
-        line += 2;
+        grid->addWidget(row->Verdict, ++line, 0, 1, 2);
+        ++line;
         Rows.push_back(std::move(row));
     }
 
@@ -301,7 +303,6 @@ void PracticePanel::showDeal() {
         for (QPushButton* choice : row->Choices) {
             choice->setChecked(false);
             choice->setStyleSheet({});
-            choice->setEnabled(true);
         }
     }
     ChosenTier.reset();
@@ -383,10 +384,9 @@ void PracticePanel::reveal() {
     for (const practice::Verdict& verdict : Session->reveal(answers)) {
         QuestionRow* row = rowOf(verdict.Kind);
         row->Name->setStyleSheet({});
-        row->Verdict->setText(
-            verdict.Right
-                ? QStringLiteral("Right: %1").arg(fromStd(verdict.Truth))
-                : QStringLiteral("Wrong: %1, not %2").arg(fromStd(verdict.Truth), fromStd(verdict.Answer)));
+        row->Verdict->setText(verdict.Right ? QStringLiteral("Right: %1").arg(fromStd(verdict.Truth))
+                                            : QStringLiteral("Wrong: you said %1; the answer is %2")
+                                                  .arg(fromStd(verdict.Answer), fromStd(verdict.Truth)));
         row->Verdict->setStyleSheet(verdict.Right ? kRightStyle : kWrongStyle);
         if (row->Number) row->Number->setStyleSheet(verdict.Right ? kRightStyle : kWrongStyle);
         const int truth = rightChoice(verdict.Kind);
@@ -396,7 +396,6 @@ void PracticePanel::reveal() {
                 choice->setStyleSheet(kRightStyle);
             else if (choice->isChecked())
                 choice->setStyleSheet(kWrongStyle);
-            choice->setEnabled(false);
         }
         explanation += QStringLiteral("%1: %2\n")
                            .arg(fromStd(std::string(practice::questionName(verdict.Kind))),
