@@ -1,13 +1,13 @@
 #include "practice/spot.h"
 
+#include "equity/cards.h"
+#include "ranges/profiles.h"
+
 #include <algorithm>
 #include <array>
 
 namespace tavolin::practice {
 namespace {
-
-constexpr std::string_view kRanks = "23456789TJQKA";
-constexpr std::string_view kSuits = "shcd";
 
 struct BetFraction {
     std::string_view Name;
@@ -23,16 +23,9 @@ constexpr std::array<BetFraction, kBetSizeCount> kBetFractions{{
     {"pot", 1, 1},
 }};
 
-constexpr std::array<std::string_view, 4> kProfileNames{"Nit/Tight", "Semiloose", "Loose", "Fish!"};
-
 void appendCard(std::string& text, int card) {
     if (!text.empty()) text += ' ';
-    text += kRanks[static_cast<std::size_t>(card % 13)];
-    text += kSuits[static_cast<std::size_t>(card / 13)];
-}
-
-CardMask maskOf(int card) {
-    return CardMask{1} << card;
+    text += equity::cardName(card);
 }
 
 } // namespace
@@ -42,13 +35,13 @@ Street streetOf(const Spot& spot) {
 }
 
 CardMask holeMask(const Spot& spot) {
-    return maskOf(spot.Hole[0]) | maskOf(spot.Hole[1]);
+    return equity::maskOf(spot.Hole[0]) | equity::maskOf(spot.Hole[1]);
 }
 
 CardMask boardMask(const Spot& spot) {
     CardMask mask = 0;
     for (int i = 0; i < spot.BoardCount; ++i)
-        mask |= maskOf(spot.Board[static_cast<std::size_t>(i)]);
+        mask |= equity::maskOf(spot.Board[static_cast<std::size_t>(i)]);
     return mask;
 }
 
@@ -103,9 +96,7 @@ std::string describeSpot(const Spot& spot) {
         text += " | pot " + potText(spot) + ", bet " + villainBetText(spot) + " (" +
                 std::string(betSizeName(spot.Bet)) + "), stack " + stackText(spot);
     }
-    if (spot.PreflopProfile >= 0 && spot.PreflopProfile < 4)
-        text += " | " + std::string(kProfileNames[static_cast<std::size_t>(spot.PreflopProfile)]);
-    return text;
+    return text + " | " + std::string(ranges::profileName(spot.PreflopProfile));
 }
 
 } // namespace tavolin::practice

@@ -1,5 +1,6 @@
 #include "practice/straight_drill.h"
 
+#include "equity/cards.h"
 #include "ui/straight_examples.h"
 
 #include <string_view>
@@ -8,12 +9,6 @@ namespace tavolin::practice {
 namespace {
 
 constexpr std::string_view kSolution = " Sol: ";
-
-int cardOfText(std::string_view text) {
-    constexpr std::string_view kRanks = "23456789TJQKA";
-    constexpr std::string_view kSuits = "shcd";
-    return 13 * static_cast<int>(kSuits.find(text[1])) + static_cast<int>(kRanks.find(text[0]));
-}
 
 } // namespace
 
@@ -26,7 +21,7 @@ StraightExample straightExample(int index) {
     StraightExample example;
     example.Cards.BoardCount = cardCount - 2;
     for (int i = 0; i < cardCount; ++i) {
-        const int card = cardOfText(text.substr(static_cast<std::size_t>(3 * i), 2));
+        const int card = equity::readCard(text.substr(static_cast<std::size_t>(3 * i), 2)).value_or(0);
         if (i < 2)
             example.Cards.Hole[static_cast<std::size_t>(i)] = card;
         else

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -226,6 +227,8 @@ void PracticePanel::startPractice(const practice::SessionSettings& settings) {
         if (isNumberQuestion(kind)) {
             row->Number = new QLineEdit(questions);
             row->Number->setMaximumWidth(70);
+            row->Number->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("-?[0-9]{0,3}([.,][0-9]{0,2})?")), row->Number));
             connect(row->Number, &QLineEdit::returnPressed, this, [this, r = row.get()] {
                 CurrentQuestion = static_cast<int>(
                     std::find_if(Rows.begin(), Rows.end(), [r](const auto& p) { return p.get() == r; }) -
