@@ -136,7 +136,10 @@ void PracticePanel::createSetup() {
     start->setObjectName(QStringLiteral("cmdStartPractice"));
     connect(start, &QPushButton::clicked, this, [this] { startPractice(); });
     grid->addWidget(start, 8, 0, 1, 2);
-    grid->setRowStretch(9, 1);
+    SetupNote = new QLabel(Setup);
+    SetupNote->setWordWrap(true);
+    grid->addWidget(SetupNote, 9, 0, 1, 2);
+    grid->setRowStretch(10, 1);
 }
 
 void PracticePanel::createSession() {
@@ -208,70 +211,81 @@ void PracticePanel::startPractice(const practice::SessionSettings& settings) {
     Session = std::make_unique<practice::PracticeSession>(settings);
     if (Session->questions().empty()) {
         Session.reset();
+        SetupNote->setText(QStringLiteral("Choose at least one question."));
         return;
     }
 
-    delete Questions;
-    Rows.clear();
-    Questions = new QWidget(Play);
-    auto* grid = new QGridLayout(Questions);
-    static_cast<QVBoxLayout*>(Play->layout())->insertWidget(1, Questions);
-    QWidget* questions = Questions;
-    int line = 0;
-    for (const QuestionKind kind : Session->questions()) {
-        auto row = std::make_unique<QuestionRow>();
-        row->Kind = kind;
-        row->Name = new QLabel(questionText(kind), questions);
-        row->Verdict = new QLabel(questions);
-        grid->addWidget(row->Name, line, 0);
-        if (isNumberQuestion(kind)) {
-            row->Number = new QLineEdit(questions);
-            row->Number->setMaximumWidth(70);
-            row->Number->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(QStringLiteral("-?[0-9]{0,3}([.,][0-9]{0,2})?")), row->Number));
-            connect(row->Number, &QLineEdit::returnPressed, this, [this, r = row.get()] {
-                CurrentQuestion = static_cast<int>(
-                    std::find_if(Rows.begin(), Rows.end(), [r](const auto& p) { return p.get() == r; }) -
-                    Rows.begin());
-                confirmNumber();
-            });
-            grid->addWidget(row->Number, line, 1);
-        } else {
-            auto* choices = new QWidget(questions);
-            auto* choiceGrid = new QGridLayout(choices);
-            choiceGrid->setContentsMargins(0, 0, 0, 0);
-            const int count = kind == QuestionKind::kTier ? practice::kTierCount : 2;
-            for (int c = 0; c < count; ++c) {
-                const QString text = kind == QuestionKind::kTier ? kTierButtons[static_cast<std::size_t>(c)]
-                                     : c == 0                    ? QStringLiteral("Call [c]")
-                                                                 : QStringLiteral("Fold [f]");
-                auto* button = new QPushButton(text, choices);
-                button->setCheckable(true);
-                button->setFocusPolicy(Qt::NoFocus);
-                connect(button, &QPushButton::clicked, this, [this, kind, c] {
-                    if (kind == QuestionKind::kTier)
-                        chooseTier(static_cast<Tier>(c));
-                    else
-                        chooseDecision(static_cast<Decision>(c));
-                });
-                row->Choices.push_back(button);
-                choiceGrid->addWidget(button, c / 3, c % 3);
-            }
-            grid->addWidget(choices, ++line, 0, 1, 2);
-        }
-        grid->addWidget(row->Verdict, ++line, 0, 1, 2);
-        ++line;
-        Rows.push_back(std::move(row));
-    }
-
+    buildQuestionRows();
+    SetupNote->clear();
     Setup->hide();
     Play->show();
     emit practiceStarted();
     dealNext(false);
 }
 
+void PracticePanel::buildQuestionRows() {
+    delete Questions;
+    Rows.clear();
+    Questions = new QWidget(Play);
+    auto* grid = new QGridLayout(Questions);
+    static_cast<QVBoxLayout*>(Play->layout())->insertWidget(1, Questions);
+    int line = 0;
+    for (const QuestionKind kind : Session->questions()) {
+        auto row = std::make_unique<QuestionRow>();
+        row->Kind = kind;
+        row->Name = new QLabel(questionText(kind), Questions);
+        grid->addWidget(row->Name, line, 0);
+        if (isNumberQuestion(kind))
+            grid->addWidget(createNumberBox(*row, static_cast<int>(Rows.size())), line, 1);
+        else
+            grid->addWidget(createChoices(*row), ++line, 0, 1, 2);
+        row->Verdict = new QLabel(Questions);
+        grid->addWidget(row->Verdict, ++line, 0, 1, 2);
+        ++line;
+        Rows.push_back(std::move(row));
+    }
+}
+
+QWidget* PracticePanel::createNumberBox(QuestionRow& row, int index) {
+    row.Number = new QLineEdit(Questions);
+    row.Number->setMaximumWidth(70);
+    row.Number->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("-?[0-9]{0,3}([.,][0-9]{0,2})?")), row.Number));
+    connect(row.Number, &QLineEdit::returnPressed, this, [this, index] {
+        CurrentQuestion = index;
+        confirmNumber();
+    });
+    return row.Number;
+}
+
+QWidget* PracticePanel::createChoices(QuestionRow& row) {
+    auto* choices = new QWidget(Questions);
+    auto* grid = new QGridLayout(choices);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const bool tier = row.Kind == QuestionKind::kTier;
+    const int count = tier ? practice::kTierCount : 2;
+    for (int c = 0; c < count; ++c) {
+        const QString text = tier     ? kTierButtons[static_cast<std::size_t>(c)]
+                             : c == 0 ? QStringLiteral("Call [c]")
+                                      : QStringLiteral("Fold [f]");
+        auto* button = new QPushButton(text, choices);
+        button->setCheckable(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, tier, c] {
+            if (tier)
+                chooseTier(static_cast<Tier>(c));
+            else
+                chooseDecision(static_cast<Decision>(c));
+        });
+        row.Choices.push_back(button);
+        grid->addWidget(button, c / 3, c % 3);
+    }
+    return choices;
+}
+
 void PracticePanel::endPractice() {
     if (!Session) return;
+    SetupNote->setText(QStringLiteral("Last session: %1").arg(fromStd(Session->score().summary())));
     Session.reset();
     Play->hide();
     Setup->show();

@@ -62,6 +62,9 @@ private:
 
     void createSetup();
     void createSession();
+    void buildQuestionRows();
+    QWidget* createNumberBox(QuestionRow& row, int index);
+    QWidget* createChoices(QuestionRow& row);
     void dealNext(bool retryMissed);
     void showDeal();
     void chooseTier(practice::Tier tier);
@@ -84,6 +87,7 @@ private:
     QComboBox* BoardBox = nullptr;
     QComboBox* ProfileBox = nullptr;
     QSpinBox* SeedBox = nullptr;
+    QLabel* SetupNote = nullptr;
 
     // Session
     QWidget* Play = nullptr;
