@@ -48,7 +48,7 @@ std::string_view questionName(QuestionKind kind) {
 Verdict checkTier(std::optional<Tier> answer, std::string_view strengthLabel) {
     const std::optional<Tier> truth = tierOfLabel(strengthLabel);
     Verdict result =
-        verdict(QuestionKind::kTier, answer && answer == truth, answer ? std::string(tierName(*answer)) : "-",
+        verdict(QuestionKind::kTier, answer && answer == truth, answer ? std::string(tierName(*answer)) : "",
                 truth ? std::string(tierName(*truth)) : std::string(strengthLabel));
     result.Explanation = "The report reads " + std::string(strengthLabel) + ".";
     return result;
@@ -56,7 +56,7 @@ Verdict checkTier(std::optional<Tier> answer, std::string_view strengthLabel) {
 
 Verdict checkOuts(std::optional<double> answer, float outs, std::string_view outsText) {
     Verdict result = verdict(QuestionKind::kOuts, answer && std::abs(*answer - outs) < kNoise,
-                             answer ? number(*answer) : "-", number(outs));
+                             answer ? number(*answer) : "", number(outs));
     result.Explanation = "The report counts " + number(outs) + " outs:\n" + plainLines(outsText);
     return result;
 }
@@ -64,7 +64,7 @@ Verdict checkOuts(std::optional<double> answer, float outs, std::string_view out
 Verdict checkEquity(std::optional<double> answerPercent, double equity, std::string_view rangeName) {
     const double off = answerPercent ? std::abs(*answerPercent - 100.0 * equity) : 0.0;
     Verdict result = verdict(QuestionKind::kEquity, answerPercent && off <= kEquityPoints + kNoise,
-                             answerPercent ? number(*answerPercent) + "%" : "-", percent(equity));
+                             answerPercent ? number(*answerPercent) + "%" : "", percent(equity));
     result.Explanation = "Exact equity against the " + std::string(rangeName) + " range: " + percent(equity);
     if (answerPercent) result.Explanation += "; you were " + formatFixed(off, 1, ".") + " points off";
     result.Explanation += " (within 5 points is right).";
@@ -77,7 +77,7 @@ Decision rightDecision(double equity, float price) {
 
 Verdict checkDecision(std::optional<Decision> answer, double equity, float price) {
     const Decision truth = rightDecision(equity, price);
-    Verdict result = verdict(QuestionKind::kDecision, answer == truth, answer ? decisionName(*answer) : "-",
+    Verdict result = verdict(QuestionKind::kDecision, answer == truth, answer ? decisionName(*answer) : "",
                              decisionName(truth));
     result.Explanation = "Calling needs " + percent(price) + " equity; the exact equity is " +
                          percent(equity) +
@@ -88,7 +88,7 @@ Verdict checkDecision(std::optional<Decision> answer, double equity, float price
 Verdict checkStraightOuts(std::optional<double> answer, int statedOuts, std::string_view solution,
                           std::string_view outsText) {
     Verdict result = verdict(QuestionKind::kStraightOuts, answer && std::abs(*answer - statedOuts) < kNoise,
-                             answer ? number(*answer) : "-", std::to_string(statedOuts));
+                             answer ? number(*answer) : "", std::to_string(statedOuts));
     result.Explanation = "Sol: " + std::string(solution) + "\nThe analysis:\n" + plainLines(outsText);
     return result;
 }

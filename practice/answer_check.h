@@ -20,7 +20,7 @@ enum class Decision { kCall, kFold };
 struct Verdict {
     QuestionKind Kind = QuestionKind::kTier;
     bool Right = false;
-    std::string Answer;      // what the player said, "-" when nothing
+    std::string Answer;      // what the player said, empty for no answer
     std::string Truth;       // the right answer, short: "STRONG", "8", "37.2%", "call"
     std::string Explanation; // why, in a sentence or a few lines
 };

@@ -37,7 +37,7 @@ const Deal& PracticeSession::deal() {
     }
     const int example = Examples[static_cast<std::size_t>(NextExample++)];
     Deal next{straightExample(example).Cards, example};
-    next.Cards.PreflopProfile = Settings.Filter.PreflopProfile.value_or(1);
+    next.Cards.PreflopProfile = std::clamp(Settings.Filter.PreflopProfile.value_or(1), 0, 3);
     return start(next);
 }
 
@@ -98,7 +98,7 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
 
 const equity::HoldingWeights& PracticeSession::villainRange(int preflopProfile) {
     if (Settings.VillainRange) return *Settings.VillainRange;
-    auto& range = ProfileRanges[static_cast<std::size_t>(std::clamp(preflopProfile, 0, 3))];
+    auto& range = ProfileRanges[static_cast<std::size_t>(preflopProfile)];
     if (!range) range = ranges::profileRange(preflopProfile);
     return *range;
 }

@@ -28,7 +28,9 @@ std::optional<Street> readStreet(std::string_view name) {
     return std::nullopt;
 }
 
-SpotDealer::SpotDealer(std::uint64_t seed, const SpotFilter& filter) : Random(seed), Filter(filter) {}
+SpotDealer::SpotDealer(std::uint64_t seed, const SpotFilter& filter) : Random(seed), Filter(filter) {
+    if (Filter.PreflopProfile) Filter.PreflopProfile = std::clamp(*Filter.PreflopProfile, 0, 3);
+}
 
 Spot SpotDealer::next() {
     // Every kind of board comes up often enough on every street that drawing until one fits ends soon.

@@ -14,7 +14,7 @@ namespace tavolin::practice {
 struct SpotFilter {
     std::optional<Street> OnStreet;
     std::optional<BoardKind> Board;
-    std::optional<int> PreflopProfile; // 0..3
+    std::optional<int> PreflopProfile; // 0..3; the nearest of these for any other number
 };
 
 // "flop", "turn", "river"; and back (nullopt for any other word).

@@ -77,6 +77,13 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+QString verdictLine(const practice::Verdict& verdict) {
+    if (verdict.Right) return QStringLiteral("Right: %1").arg(fromStd(verdict.Truth));
+    const QString said = verdict.Answer.empty() ? QStringLiteral("no answer")
+                                                : QStringLiteral("you said ") + fromStd(verdict.Answer);
+    return QStringLiteral("Wrong: %1; the answer is %2").arg(said, fromStd(verdict.Truth));
+}
+
 } // namespace
 
 PracticePanel::PracticePanel(QWidget* parent) : QWidget(parent) {
@@ -401,9 +408,7 @@ void PracticePanel::reveal() {
     for (const practice::Verdict& verdict : Session->reveal(answers)) {
         QuestionRow* row = rowOf(verdict.Kind);
         row->Name->setStyleSheet({});
-        row->Verdict->setText(verdict.Right ? QStringLiteral("Right: %1").arg(fromStd(verdict.Truth))
-                                            : QStringLiteral("Wrong: you said %1; the answer is %2")
-                                                  .arg(fromStd(verdict.Answer), fromStd(verdict.Truth)));
+        row->Verdict->setText(verdictLine(verdict));
         row->Verdict->setStyleSheet(verdict.Right ? kRightStyle : kWrongStyle);
         if (row->Number) row->Number->setStyleSheet(verdict.Right ? kRightStyle : kWrongStyle);
         const int truth = rightChoice(verdict.Kind);
