@@ -1,0 +1,172 @@
+#include "equity/runout_tally.h"
+
+#include "equity/hand_value_parts.h"
+
+#include <cmath>
+
+namespace tavolin::equity::detail {
+namespace {
+
+constexpr int rankPair(int rankA, int rankB) {
+    return rankA > rankB ? rankA * (rankA + 1) / 2 + rankB : rankB * (rankB + 1) / 2 + rankA;
+}
+
+// The rank pairs holding a rank, by the other rank.
+constexpr auto kPairsWithRank = [] {
+    std::array<std::array<std::size_t, 13>, 13> pairs{};
+    for (int rank = 0; rank < 13; ++rank) {
+        for (int other = 0; other < 13; ++other)
+            pairs[static_cast<std::size_t>(rank)][static_cast<std::size_t>(other)] =
+                static_cast<std::size_t>(rankPair(rank, other));
+    }
+    return pairs;
+}();
+
+constexpr int rankIndex(int card) {
+    return card % 13;
+}
+
+constexpr std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+} // namespace
+
+bool isValidSpot(CardMask hero, CardMask board) {
+    const int boardCount = std::popcount(board);
+    return std::popcount(hero) == 2 && boardCount >= 3 && boardCount <= 5 && (hero & board) == 0 &&
+           ((hero | board) & ~showdown::kFullDeck) == 0;
+}
+
+RunoutTallier::RunoutTallier(CardMask hero, CardMask board, const HoldingWeights& villain)
+    : Hero(hero), Board(board), Weights(villain) {
+    for (double& weight : Weights)
+        weight = weight > 0.0 && std::isfinite(weight) ? weight : 0.0;
+    const CardMask dead = hero | board;
+    for (int high = 1; high < kDeckSize; ++high) {
+        for (int low = 0; low < high; ++low) {
+            const double weight = weightOf(high, low);
+            if (((maskOf(high) | maskOf(low)) & dead) != 0 || weight == 0.0) continue;
+            ++LiveHoldings;
+            LiveWeight += weight;
+            BaseWeights[at(rankPair(rankIndex(high), rankIndex(low)))] += weight;
+            WeightsWithCard[at(high)][at(rankIndex(low))] += weight;
+            WeightsWithCard[at(low)][at(rankIndex(high))] += weight;
+            if (cardSuit(high) == cardSuit(low)) continue;
+            WeightsWithOffsuitCard[at(high)][at(rankIndex(low))] += weight;
+            WeightsWithOffsuitCard[at(low)][at(rankIndex(high))] += weight;
+        }
+    }
+}
+
+double RunoutTallier::weightOf(int cardA, int cardB) const {
+    return Weights[at(holdingIndex(cardA, cardB))];
+}
+
+void RunoutTallier::prepareRanks(CardMask fullBoard, int key) {
+    RanksKey = key;
+    TalliedHero = 0;
+    const parts::RankLayers board =
+        parts::layersOfSuits(parts::suitOf(fullBoard, 0), parts::suitOf(fullBoard, 1),
+                             parts::suitOf(fullBoard, 2), parts::suitOf(fullBoard, 3));
+    for (int high = 0; high < 13; ++high) {
+        parts::RankLayers withHigh = board;
+        withHigh.add(high);
+        for (int low = 0; low <= high; ++low) {
+            parts::RankLayers layers = withHigh;
+            layers.add(low);
+            Values[at(rankPair(high, low))] = parts::rankValue(layers);
+        }
+    }
+}
+
+// Moves `weight` of a rank pair's holdings into the tally (or out of it, when negative).
+void RunoutTallier::shift(RunoutTally& tally, int pair, double weight) const {
+    tally.add(Values[at(pair)], HeroValue, weight);
+}
+
+void RunoutTallier::removeHoldingsWith(RunoutTally& tally, int card) const {
+    for (int rank = 0; rank < 13; ++rank)
+        shift(tally, rankPair(rankIndex(card), rank), -WeightsWithCard[at(card)][at(rank)]);
+}
+
+// Holdings that make a flush with a board of three or four of the suit leave their rank pair's tally for
+// the flush's value.
+void RunoutTallier::takeFlushHoldings(RunoutTally& tally, CardMask fullBoard, int suit,
+                                      CardMask runout) const {
+    const unsigned boardSuit = parts::suitOf(fullBoard, suit);
+    const bool fourOnBoard = parts::rankCount(boardSuit) == 4;
+    const unsigned liveSuit = parts::kAllRanks & ~parts::suitOf(Dead, suit);
+    for (unsigned first = liveSuit; first != 0; first &= first - 1) {
+        const int firstRank = std::countr_zero(first);
+        const int firstCard = cardOf(suit, firstRank + 2);
+        for (unsigned second = first & (first - 1); second != 0; second &= second - 1) {
+            const int secondRank = std::countr_zero(second);
+            const double weight = weightOf(firstCard, cardOf(suit, secondRank + 2));
+            if (weight == 0.0) continue;
+            shift(tally, rankPair(firstRank, secondRank), -weight);
+            tally.add(parts::flushValue(boardSuit | 1U << firstRank | 1U << secondRank), HeroValue, weight);
+        }
+        if (!fourOnBoard) continue;
+        // One card of the suit with a card of another suit that the runout has not taken.
+        std::array<double, 13> byRank = WeightsWithOffsuitCard[at(firstCard)];
+        for (CardMask taken = runout; taken != 0; taken &= taken - 1) {
+            const int card = std::countr_zero(taken);
+            if (cardSuit(card) != suit) byRank[at(rankIndex(card))] -= weightOf(firstCard, card);
+        }
+        double flushWeight = 0.0;
+        for (int rank = 0; rank < 13; ++rank) {
+            shift(tally, rankPair(firstRank, rank), -byRank[at(rank)]);
+            flushWeight += byRank[at(rank)];
+        }
+        tally.add(parts::flushValue(boardSuit | 1U << firstRank), HeroValue, flushWeight);
+    }
+}
+
+// Five of a suit on the board: every holding holds a flush, improved only by its cards of the suit.
+RunoutTally RunoutTallier::tallyBoardFlush(CardMask fullBoard, int suit) const {
+    const unsigned boardSuit = parts::suitOf(fullBoard, suit);
+    RunoutTally tally;
+    for (int high = 1; high < kDeckSize; ++high) {
+        for (int low = 0; low < high; ++low) {
+            const CardMask holding = maskOf(high) | maskOf(low);
+            const double weight = weightOf(high, low);
+            if ((holding & Dead) != 0 || weight == 0.0) continue;
+            tally.add(parts::flushValue(boardSuit | parts::suitOf(holding, suit)), HeroValue, weight);
+        }
+    }
+    return tally;
+}
+
+RunoutTally RunoutTallier::tally(CardMask runout) {
+    const CardMask fullBoard = Board | runout;
+    Dead = Hero | fullBoard;
+    HeroValue = handValue(Dead);
+    int flushSuit = -1;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (parts::rankCount(parts::suitOf(fullBoard, suit)) >= 3) flushSuit = suit;
+    }
+    if (flushSuit >= 0 && parts::rankCount(parts::suitOf(fullBoard, flushSuit)) == 5)
+        return tallyBoardFlush(fullBoard, flushSuit);
+
+    const int first = runout == 0 ? 0 : std::countr_zero(runout);
+    const int second = runout == 0 ? 0 : std::bit_width(runout) - 1;
+    if (const int key = rankPair(rankIndex(first), rankIndex(second)); key != RanksKey)
+        prepareRanks(fullBoard, key);
+    if (HeroValue != TalliedHero) {
+        BaseTally = {};
+        for (int pair = 0; pair < kRankPairCount; ++pair)
+            shift(BaseTally, pair, BaseWeights[at(pair)]);
+        TalliedHero = HeroValue;
+    }
+    RunoutTally tally = BaseTally;
+    if (runout != 0) removeHoldingsWith(tally, first);
+    if (second != first) {
+        removeHoldingsWith(tally, second);
+        shift(tally, rankPair(rankIndex(first), rankIndex(second)), weightOf(first, second));
+    }
+    if (flushSuit >= 0) takeFlushHoldings(tally, fullBoard, flushSuit, runout);
+    return tally;
+}
+
+} // namespace tavolin::equity::detail
