@@ -2,9 +2,13 @@
 
 #include "ui/table_layout.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace tavolin {
 namespace {
@@ -81,6 +85,20 @@ void CardImage::setFourColours(bool fourColours) {
     update();
 }
 
+void CardImage::setNextCard(std::optional<double> equityChange, bool outlined, const QString& tip) {
+    EquityChange = equityChange;
+    Outlined = outlined && equityChange.has_value();
+    NextCardTip = equityChange ? tip : QString();
+    update();
+}
+
+// The card's text stays its tool tip; while it is shaded, hovering tells what it does as the next card.
+bool CardImage::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || NextCardTip.isEmpty()) return QAbstractButton::event(event);
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), NextCardTip, this);
+    return true;
+}
+
 QSize CardImage::sizeHint() const {
     return {table::toPixels(table::kCardWidth, PixelsPerTwip),
             table::toPixels(table::kCardHeight, PixelsPerTwip)};
@@ -95,6 +113,15 @@ void CardImage::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(isDown() ? QColor(40, 90, 200) : QColor(90, 90, 90), 1.2));
     painter.setBrush(isDown() ? QColor(225, 232, 250) : QColor(252, 252, 248));
     painter.drawRoundedRect(face, radius, radius);
+    if (EquityChange) {
+        // Ten points of equity either way give the full shade.
+        const double strength = std::min(1.0, std::abs(*EquityChange) * 10.0);
+        QColor shade = *EquityChange < 0 ? QColor(220, 50, 40) : QColor(40, 170, 60);
+        shade.setAlphaF(0.12 + 0.5 * strength);
+        painter.setBrush(shade);
+        painter.setPen(Outlined ? QPen(QColor(250, 200, 0), std::max(2.0, face.width() * 0.08)) : Qt::NoPen);
+        painter.drawRoundedRect(face, radius, radius);
+    }
 
     const QChar rank = CardText.at(0);
     const QChar suit = CardText.at(1);

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QString>
+#include <optional>
 
 namespace tavolin {
 
@@ -21,10 +22,15 @@ public:
     void setPixelsPerTwip(double pixelsPerTwip);
     // Four colours: spades black, hearts red, diamonds blue, clubs green; else red and black.
     void setFourColours(bool fourColours);
+    // What this card does as the next card: the hero's equity change (-1..1) shades it from red to green,
+    // a true out is outlined, and hovering tells `tip`. nullopt takes the shading away.
+    void setNextCard(std::optional<double> equityChange, bool outlined, const QString& tip);
+    bool isShaded() const { return EquityChange.has_value(); }
 
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -34,6 +40,9 @@ private:
     int Top = 0;
     double PixelsPerTwip = 0.0;
     bool FourColours = false;
+    std::optional<double> EquityChange;
+    bool Outlined = false;
+    QString NextCardTip;
 };
 
 } // namespace tavolin

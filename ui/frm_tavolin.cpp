@@ -3,6 +3,8 @@
 #include "analysis/analyse_hand.h"
 #include "ui/amount_box.h"
 #include "ui/card_image.h"
+#include "ui/practice_panel.h"
+#include "ui/range_panel.h"
 #include "ui/read_back.h"
 #include "ui/report_box.h"
 #include "ui/slot_image.h"
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <chrono>
 #include <random>
@@ -89,13 +92,19 @@ FrmTavolin::FrmTavolin(QWidget* parent) : QWidget(parent), PixelsPerTwip(table::
     createPanel();
     createStudyColumn();
     createHabits();
+    createStudyPanels();
 
     // Both villain profiles start at "2-Semiloose".
     cmbVillain[0]->setCurrentIndex(1);
     cmbVillain[1]->setCurrentIndex(1);
     // A changed choice re-runs the analysis at once, so the report never stands for settings gone by.
-    for (QComboBox* box : cmbVillain)
-        connect(box, &QComboBox::currentIndexChanged, this, [this] { imgCardClick(kNoCard); });
+    // The preflop profile brings its default range first; the analysis then feeds the study panels once.
+    connect(cmbVillain[0], &QComboBox::currentIndexChanged, this, [this](int index) {
+        const QSignalBlocker quiet(rangePanel);
+        rangePanel->loadProfile(index);
+        imgCardClick(kNoCard);
+    });
+    connect(cmbVillain[1], &QComboBox::currentIndexChanged, this, [this] { imgCardClick(kNoCard); });
     connect(chkCalcVillain, &QCheckBox::toggled, this, [this] { imgCardClick(kNoCard); });
 
     setMinimumSize(table::toPixels(table::kTableWidth, table::kSmallestPixelsPerTwip) + kSmallestStudyWidth,
@@ -309,18 +318,29 @@ void FrmTavolin::analyse() {
     }
     Notice.clear();
     if (cmdShowHide->text() != QStringLiteral("Hide")) {
-        rtbOutput->setReport({});
-        updateStatus();
+        clearReport();
         return;
     }
     const std::string holeText = hole.toStdString();
     std::string boardText = board.toStdString();
     const std::string separator = QLocale::system().decimalPoint().toStdString();
-    rtbOutput->setReport(analyseHand(holeText, boardText, txtBet[0]->text().toStdString(),
-                                     txtBet[1]->text().toStdString(), txtBet[2]->text().toStdString(),
-                                     txtBet[3]->text().toStdString(), cmbVillain[0]->currentIndex(),
-                                     cmbVillain[1]->currentIndex(), chkCalcVillain->isChecked(), separator));
+    const std::array<std::string, 4> amounts{txtBet[0]->text().toStdString(), txtBet[1]->text().toStdString(),
+                                             txtBet[2]->text().toStdString(),
+                                             txtBet[3]->text().toStdString()};
+    const AnalysisArguments arguments{amounts[0],
+                                      amounts[1],
+                                      amounts[2],
+                                      amounts[3],
+                                      cmbVillain[0]->currentIndex(),
+                                      cmbVillain[1]->currentIndex(),
+                                      chkCalcVillain->isChecked(),
+                                      separator};
+    AnalysisContext context;
+    rtbOutput->setReport(analyseHand(context, holeText, boardText, arguments));
+    RuleOfThumbPercent = 100.0 * static_cast<double>(context.EquityAllIn);
+    RuleOfThumbOuts = static_cast<double>(context.Outs);
     updateStatus();
+    refreshStudy();
 }
 
 void FrmTavolin::updateStatus() {
@@ -328,6 +348,7 @@ void FrmTavolin::updateStatus() {
     for (int i = 0; i < table::kSlotCount; ++i)
         if (!imgHand[i]->isEmpty()) ++(i < table::kHoleSlotCount ? state.HoleCards : state.BoardCards);
     state.ReportShown = cmdShowHide->text() == QStringLiteral("Hide");
+    state.Practising = practicePanel != nullptr && practicePanel->isPractising();
     state.ReportEmpty = rtbOutput->report().empty();
     state.TypedRank = TypedRank.isNull() ? QString() : QString(TypedRank);
     for (int i = 0; i < 4; ++i)
@@ -346,8 +367,13 @@ void FrmTavolin::cmdClearClick() {
         for (int j = 0; j < table::kCardCount; ++j)
             if (imgCard[j]->leftTwips() == slot->leftTwips()) imgCardClick(j);
     }
+    clearReport();
+}
+
+void FrmTavolin::clearReport() {
     rtbOutput->setReport({});
     updateStatus();
+    refreshStudy();
 }
 
 void FrmTavolin::cmdRandomClick() {
@@ -374,17 +400,17 @@ void FrmTavolin::cmdRandomClick() {
 void FrmTavolin::cmdShowHideClick() {
     if (cmdShowHide->text() == QStringLiteral("Hide")) {
         cmdShowHide->setText(QStringLiteral("Show"));
-        rtbOutput->setReport({});
+        clearReport();
     } else if (cmdShowHide->text() == QStringLiteral("Show")) {
         cmdShowHide->setText(QStringLiteral("Hide"));
-        rtbOutput->setReport({});
+        clearReport();
         imgCardClick(kNoCard);
     }
 }
 
 void FrmTavolin::cmdCalcClick() {
     imgCardClick(kNoCard);
-    if (cmdShowHide->text() == QStringLiteral("Show")) rtbOutput->setReport({});
+    if (cmdShowHide->text() == QStringLiteral("Show")) clearReport();
 }
 
 void FrmTavolin::cmdCheckClick() {
@@ -399,6 +425,11 @@ void FrmTavolin::cmdCheckClick() {
 
 // Typing a rank and then a suit picks that card as a click would; Backspace takes the latest card back.
 void FrmTavolin::keyPressEvent(QKeyEvent* event) {
+    // While practising, the keys answer the questions; a card typed by mistake would change the spot.
+    if (practicePanel->isPractising()) {
+        if (!practicePanel->handleKey(event)) QWidget::keyPressEvent(event);
+        return;
+    }
     if (event->key() == Qt::Key_Backspace && event->modifiers() == Qt::NoModifier) {
         TypedRank = QChar();
         if (!PickOrder.empty()) imgCardClick(PickOrder.back());

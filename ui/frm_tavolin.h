@@ -11,13 +11,18 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QSettings;
 
 namespace tavolin {
 
 class AmountBox;
+class BoardRangeTable;
 class CardImage;
+class EquityPanel;
+class PracticePanel;
+class RangePanel;
 class ReportBox;
 class SlotImage;
 class StudyColumn;
@@ -61,6 +66,7 @@ private:
     void createPanel();
     void createStudyColumn();
     void createHabits();
+    void createStudyPanels();
 
     // The card handler: a deck card moves to the first free slot, a slot card goes home, and kNoCard
     // only re-runs the analysis. The report shows only while the show/hide button reads "Hide".
@@ -74,10 +80,17 @@ private:
     void sendCardHome(int index);
     void putCardOnFreeSlot(int index);
     void analyse();
+    void clearReport();
     int cardIndex(QStringView cardText) const;
     bool isOnSlotRow(int index) const;
     void typeCharacter(QChar character);
     void updateStatus();
+    // Feeds the study panels and the deck's next-card shading from the table and the last analysis; they
+    // stay empty while the report is empty or hidden.
+    void refreshStudy();
+    void shadeNextCards(bool shown);
+    void putPracticeSpotOnTable(const QString& hole, const QString& board,
+                                const std::array<QString, 4>& amounts, int preflopProfile);
     void placeTable();
     void copyHand();
     void openGlossary();
@@ -98,7 +111,13 @@ private:
     ReportBox* rtbOutput = nullptr;
     QLabel* lblStatus = nullptr;
     StudyColumn* studyColumn = nullptr;
+    QMenu* viewMenu = nullptr;
     QAction* actFourColours = nullptr;
+    QAction* actShading = nullptr;
+    EquityPanel* equityPanel = nullptr;
+    RangePanel* rangePanel = nullptr;
+    BoardRangeTable* boardRangeTable = nullptr;
+    PracticePanel* practicePanel = nullptr;
 
     double PixelsPerTwip;
     QSettings* Settings = nullptr;
@@ -106,6 +125,11 @@ private:
     std::vector<int> PickOrder;
     // The rank character typed last, waiting for its suit ("1" waits for the "0" of a ten).
     QChar TypedRank;
+    // The report's PER(AI) in percent and its outs, from the last analysis.
+    double RuleOfThumbPercent = 0.0;
+    double RuleOfThumbOuts = 0.0;
+    // The table as it was when practice began, to put back when it ends.
+    TableSnapshot TableBeforePractice;
     // While a whole table is set up, the card handler moves cards and only the last call analyses.
     bool SettingUp = false;
     // A message for the status line until the table next changes, such as why a paste was refused.

@@ -33,6 +33,7 @@ namespace {
 
 const QString kFourColoursKey = QStringLiteral("view/fourColours");
 const QString kSizeKey = QStringLiteral("window/size");
+const QString kShadingKey = QStringLiteral("view/nextCardShading");
 
 QToolButton* barButton(const char* name, const QString& text, const QString& tip, QWidget* parent) {
     auto* button = new QToolButton(parent);
@@ -71,12 +72,21 @@ void FrmTavolin::createHabits() {
     connect(paste, &QToolButton::clicked, this, [this] { pasteHand(QApplication::clipboard()->text()); });
     connect(glossary, &QToolButton::clicked, this, &FrmTavolin::openGlossary);
 
-    auto* viewMenu = new QMenu(view);
+    viewMenu = new QMenu(view);
     actFourColours = viewMenu->addAction(tr("Four-colour deck"));
     actFourColours->setObjectName(QStringLiteral("actFourColours"));
     actFourColours->setCheckable(true);
     actFourColours->setToolTip(tr("Spades black, hearts red, diamonds blue, clubs green"));
     connect(actFourColours, &QAction::toggled, this, &FrmTavolin::setFourColours);
+    actShading = viewMenu->addAction(tr("Shade the next cards"));
+    actShading->setObjectName(QStringLiteral("actShading"));
+    actShading->setCheckable(true);
+    actShading->setChecked(true);
+    actShading->setToolTip(tr("On the flop and turn, each deck card red to green by the hero's equity if it "
+                              "comes next, the true outs outlined"));
+    connect(actShading, &QAction::toggled, this, [this](bool on) {
+        if (Settings != nullptr) Settings->setValue(kShadingKey, on);
+    });
     view->setMenu(viewMenu);
     view->setPopupMode(QToolButton::InstantPopup);
 
@@ -97,6 +107,7 @@ void FrmTavolin::rememberIn(QSettings* settings) {
     const bool fourColours = settings->value(kFourColoursKey, false).toBool();
     actFourColours->setChecked(fourColours);
     setFourColours(fourColours);
+    actShading->setChecked(settings->value(kShadingKey, true).toBool());
     QSize size = settings->value(kSizeKey, sizeHint()).toSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableSize());

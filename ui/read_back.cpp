@@ -81,7 +81,9 @@ QString tableStatus(const TableState& state) {
     else if (!state.TypedRank.isEmpty())
         parts << tr("Typed %1: now its suit, s h c or d.").arg(state.TypedRank);
 
-    if (!state.ReportShown)
+    if (!state.ReportShown && state.Practising)
+        parts << tr("Practice: answer on the right; the report shows once you have answered.");
+    else if (!state.ReportShown)
         parts << tr("Report hidden: Show (Ctrl+T) brings it back.");
     else if (state.HoleCards < 2)
         parts << tr("Pick %1.").arg(plural(2 - state.HoleCards, "more hole card", "more hole cards"));

@@ -21,6 +21,7 @@ struct TableState {
     int HoleCards = 0;
     int BoardCards = 0;
     bool ReportShown = true;
+    bool Practising = false;
     bool ReportEmpty = true;
     QString TypedRank; // a rank typed and waiting for its suit, or "1" waiting for the "0" of a ten
     std::array<QString, 4> Amounts;

@@ -1,0 +1,110 @@
+// The study column's panels and the deck's next-card shading, fed by every analysis, and practice, which
+// deals its spots onto the table and puts the table back when it ends.
+
+#include "analysis/number_format.h"
+#include "equity/cards.h"
+#include "ui/board_range_table.h"
+#include "ui/card_image.h"
+#include "ui/equity_panel.h"
+#include "ui/frm_tavolin.h"
+#include "ui/practice_panel.h"
+#include "ui/range_panel.h"
+#include "ui/report_box.h"
+#include "ui/slot_image.h"
+#include "ui/study_column.h"
+#include "ui/table_layout.h"
+
+#include <QAction>
+#include <QLocale>
+#include <QPushButton>
+
+namespace tavolin {
+void FrmTavolin::createStudyPanels() {
+    equityPanel = new EquityPanel;
+    rangePanel = new RangePanel;
+    boardRangeTable = new BoardRangeTable;
+    practicePanel = new PracticePanel;
+    const QString separator = QLocale::system().decimalPoint();
+    equityPanel->setDecimalSeparator(separator);
+    rangePanel->setDecimalSeparator(separator);
+    boardRangeTable->setDecimalSeparator(separator);
+    for (QWidget* panel :
+         std::initializer_list<QWidget*>{equityPanel, rangePanel, boardRangeTable, practicePanel})
+        studyColumn->addPanel(panel);
+
+    connect(rangePanel, &RangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);
+
+    connect(actShading, &QAction::toggled, this, &FrmTavolin::refreshStudy);
+
+    connect(practicePanel, &PracticePanel::practiceStarted, this,
+            [this] { TableBeforePractice = snapshot(); });
+    connect(practicePanel, &PracticePanel::spotDealt, this,
+            [this](const QString& hole, const QString& board, const QString& pot, const QString& heroBet,
+                   const QString& villainBet, const QString& stack, int preflopProfile) {
+                putPracticeSpotOnTable(hole, board, {pot, heroBet, villainBet, stack}, preflopProfile);
+            });
+    connect(practicePanel, &PracticePanel::answered, this, [this] {
+        if (cmdShowHide->text() == QStringLiteral("Show")) cmdShowHideClick();
+    });
+    connect(practicePanel, &PracticePanel::practiceEnded, this, [this] { restore(TableBeforePractice); });
+}
+
+// The report stays hidden until the player has answered, as Hide does.
+void FrmTavolin::putPracticeSpotOnTable(const QString& hole, const QString& board,
+                                        const std::array<QString, 4>& amounts, int preflopProfile) {
+    TableSnapshot table = snapshot();
+    table.Slots = {};
+    const QStringList cards = hole.split(u' ', Qt::SkipEmptyParts) + board.split(u' ', Qt::SkipEmptyParts);
+    for (int i = 0; i < cards.size() && i < table::kSlotCount; ++i)
+        table.Slots[i] = cards[i];
+    table.Amounts = amounts;
+    table.Preflop = preflopProfile;
+    table.ReportShown = false;
+    restore(table);
+}
+
+void FrmTavolin::refreshStudy() {
+    if (equityPanel == nullptr || SettingUp) return;
+    equity::CardMask hero = 0;
+    equity::CardMask board = 0;
+    for (int i = 0; i < table::kSlotCount; ++i)
+        for (const CardImage* card : imgCard)
+            if (!imgHand[i]->isEmpty() && card->leftTwips() == imgHand[i]->leftTwips() &&
+                card->topTwips() == imgHand[i]->topTwips())
+                (i < table::kHoleSlotCount ? hero : board) |=
+                    equity::maskOf(*equity::readCard(card->cardText().toStdString()));
+    const bool shown = !rtbOutput->report().empty();
+    if (shown) {
+        equityPanel->showSpot(hero, board, rangePanel->range(), rangePanel->rangeName(), RuleOfThumbPercent,
+                              RuleOfThumbOuts);
+        boardRangeTable->showSpot(hero, board, rangePanel->range());
+    } else {
+        equityPanel->clear();
+        boardRangeTable->clear();
+    }
+    shadeNextCards(shown && actShading->isChecked());
+}
+
+void FrmTavolin::shadeNextCards(bool shown) {
+    const equity::NextCardEquities& next = equityPanel->nextCard();
+    const bool any = shown && next.Unseen != 0;
+    const equity::TrueOuts outs = any ? equity::trueOuts(next) : equity::TrueOuts{};
+    const QString street = std::popcount(next.Unseen) == 47 ? tr("Turn") : tr("River");
+    const std::string separator = QLocale::system().decimalPoint().toStdString();
+    for (CardImage* card : imgCard) {
+        const int index = *equity::readCard(card->cardText().toStdString());
+        const equity::CardMask bit = equity::maskOf(index);
+        if (!any || (next.Unseen & bit) == 0) {
+            card->setNextCard(std::nullopt, false, {});
+            continue;
+        }
+        const double equity = next.Equity[static_cast<std::size_t>(index)];
+        const QString tip = QStringLiteral("%1 %2: %3% vs %4")
+                                .arg(street, card->cardText(),
+                                     QString::fromStdString(formatFixed(100.0 * equity, 1, separator)),
+                                     rangePanel->rangeName());
+        card->setNextCard(equity - next.Now, (outs.Cards & bit) != 0, tip);
+    }
+}
+
+} // namespace tavolin
