@@ -3,7 +3,8 @@
 // the cards, amounts and choices on screen (a changed profile, check box or left amount box never leaves it
 // stale), its numbers use the system's decimal comma; the status line gives a reason exactly when the
 // analysis leaves the pot-odds lines out; amounts are read back exactly when they do not read as they look;
-// every report line has its own explanation; and snapshot and restore, copy and paste keep the table.
+// every report line has its own explanation; the deck is shaded by the next card on exactly the unseen cards
+// of a flop or turn being reported; and snapshot and restore, copy and paste keep the table.
 
 #include "analysis/number_format.h"
 #include "tests/ui/table_probe.h"
@@ -14,6 +15,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
+#include <QThreadPool>
 #include <random>
 
 using namespace tavolin;
@@ -43,6 +45,12 @@ QString invariantBroken(const testing::TableProbe& probe) {
     if (taken != (cards.isEmpty() ? 0 : cards.count(u' ') + 1))
         return QStringLiteral("slot texts and cards differ");
     const QString report = QString::fromStdString(probe.shown());
+    // The next-card shading: on every deck card exactly while a flop or turn report shows, on no other card.
+    const qsizetype boardCards = probe.slotCards(2, 6).split(u' ', Qt::SkipEmptyParts).size();
+    for (int j = 0; j < 52; ++j)
+        if (probe.card(j)->isShaded() !=
+            (!report.isEmpty() && boardCards < 5 && !cards.contains(probe.card(j)->toolTip())))
+            return QStringLiteral("shading wrong on ") + probe.card(j)->toolTip();
     if (probe.shown() != probe.expectedReport())
         return QStringLiteral("report is not the analysis of ") + cards;
     if (probe.report()->toPlainText() != reportLines(probe.shown()))
@@ -80,6 +88,7 @@ class SoakTest : public QObject {
 private slots:
     void randomActionsKeepTheTableSound() {
         QCOMPARE(QLocale::system().decimalPoint(), QStringLiteral(","));
+        QThreadPool::globalInstance()->setMaxThreadCount(1); // painting in one thread is faster here
         FrmTavolin window;
         testing::showActive(window);
         testing::TableProbe probe(window);
@@ -88,9 +97,10 @@ private slots:
         const QStringList amounts{"",    "100",   "0",      "50",    "500",     "12.5", "abc", "-5",
                                   "0.4", "40000", "100 50", "1,000", "32767.5", "1e3",  "1.5", "1e39"};
         const QStringList keys{"Ad", "7d", "3s", "4c", "5h", "T", "h", "q", "x", "10", "1"};
-        const char* buttons[] = {"cmdClear", "cmdRandom", "cmdShowHide", "cmdCalc", "cmdCheck"};
+        const char* buttons[] = {"cmdClear", "cmdRandom", "cmdShowHide", "cmdCalc",
+                                 "cmdCheck"}; // Check rarely
         const Qt::Key shortcuts[] = {Qt::Key_L, Qt::Key_R, Qt::Key_T};
-        for (int step = 0; step < 3000; ++step) {
+        for (int step = 0; step < 2000; ++step) {
             const int action = below(100);
             if (action < 62) {
                 QTest::mouseClick(probe.card(below(52)), Qt::LeftButton);

@@ -3,6 +3,7 @@
 // own screenshot. The soak test checks the lasting invariants.
 
 #include "tests/ui/table_probe.h"
+#include "ui/practice_panel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -130,6 +131,27 @@ private slots:
         QVERIFY(!other.pasteHand(QStringLiteral("Ad Zz")) && !other.pasteHand(QStringLiteral("Ad Ad")));
         QVERIFY(pasted.status().contains(QStringLiteral("Nothing pasted")));
         QCOMPARE(pasted.slotCards(), QStringLiteral("Ad 7d 3s 4c 5h"));
+    }
+
+    // Practice deals onto the table with the report hidden, keys typed on the table answer, the answer
+    // shows the report, and leaving puts the table back as it was.
+    void practiceUsesTheTableAndPutsItBack() {
+        FrmTavolin window;
+        testing::showActive(window);
+        TableProbe probe(window);
+        probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
+        probe.typeAmount(1, QStringLiteral("1,5"));
+        const QString before = window.handText();
+        practice::SessionSettings settings;
+        settings.Questions = {practice::QuestionKind::kDecision};
+        window.findChild<PracticePanel*>()->startPractice(settings);
+        QVERIFY(probe.shown().empty() && probe.slotCards().count(u' ') >= 4 && window.handText() != before);
+        window.setFocus();
+        QTest::keyClick(&window, Qt::Key_F);
+        QCOMPARE(probe.shown(), probe.expectedReport());
+        QVERIFY(!probe.shown().empty());
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QCOMPARE(window.handText(), before);
     }
 
     void viewChoicesAndSizeAreRemembered() {
