@@ -12,6 +12,8 @@ StudyColumn::StudyColumn(QWidget* parent) : QScrollArea(parent) {
     setFocusPolicy(Qt::NoFocus);
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("studyPanels"));
+    // Beyond this the grid's cells and the figures only spread apart; the panels keep a reading width.
+    content->setMaximumWidth(kMaximumWidth);
     Panels = new QVBoxLayout(content);
     Panels->setContentsMargins(6, 6, 6, 6);
     Panels->addStretch(1);

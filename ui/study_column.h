@@ -17,6 +17,7 @@ public:
     void addPanel(QWidget* panel);
 
 private:
+    static constexpr int kMaximumWidth = 620;
     QVBoxLayout* Panels;
 };
 
