@@ -96,6 +96,10 @@ private slots:
         const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
         const QStringList amounts{"",    "100",   "0",      "50",    "500",     "12.5", "abc", "-5",
                                   "0.4", "40000", "100 50", "1,000", "32767.5", "1e3",  "1.5", "1e39"};
+        // pasted texts, marked + when they hold a hand
+        const QStringList pastes{
+            "+Ad 7d-3s 4c 5h",          "+ah kh 10h",          "+AhKhQh 7h 2c", "-Ad Zz",   "-Ad Ad", "-",
+            "-Kh Qh Jh Th 9h 8h 7h 6h", "+Hole Kh | Board 2c", "-x | Pot 5",    "+Qs Js 2c"};
         const QStringList keys{"Ad", "7d", "3s", "4c", "5h", "T", "h", "q", "x", "10", "1"};
         const char* buttons[] = {"cmdClear", "cmdRandom", "cmdShowHide", "cmdCalc",
                                  "cmdCheck"}; // Check rarely
@@ -132,11 +136,16 @@ private slots:
                 window.restore(before);
                 QVERIFY(window.snapshot().Slots == before.Slots &&
                         window.snapshot().Amounts == before.Amounts);
-            } else {
+            } else if (action < 99) {
                 const QString copied = window.handText();
                 QTest::mouseClick(probe.button("cmdClear"), Qt::LeftButton);
                 QVERIFY(window.pasteHand(copied));
                 QCOMPARE(window.handText(), copied);
+            } else { // plain card text sets up a hand; text without one changes nothing
+                const QString before = window.handText();
+                const QString text = pastes[below(pastes.size())];
+                QCOMPARE(window.pasteHand(text.mid(1)), text.startsWith(u'+'));
+                QVERIFY(text.startsWith(u'+') || window.handText() == before);
             }
             const QString broken = invariantBroken(probe);
             if (!broken.isEmpty()) QFAIL(qPrintable(QStringLiteral("step %1: %2").arg(step).arg(broken)));
