@@ -155,6 +155,7 @@ void PracticePanel::createSession() {
     layout->setContentsMargins(0, 0, 0, 0);
     SpotLabel = new QLabel(Play);
     SpotLabel->setWordWrap(true);
+    SpotLabel->setMinimumHeight(2 * SpotLabel->fontMetrics().lineSpacing());
     layout->addWidget(SpotLabel);
     Questions = new QWidget(Play);
     layout->addWidget(Questions);
