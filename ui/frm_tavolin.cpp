@@ -1,6 +1,7 @@
 #include "ui/frm_tavolin.h"
 
 #include "analysis/analyse_hand.h"
+#include "practice/straight_examples.h"
 #include "ui/amount_box.h"
 #include "ui/card_image.h"
 #include "ui/practice_panel.h"
@@ -8,7 +9,6 @@
 #include "ui/read_back.h"
 #include "ui/report_box.h"
 #include "ui/slot_image.h"
-#include "ui/straight_examples.h"
 #include "ui/study_column.h"
 #include "ui/table_layout.h"
 
