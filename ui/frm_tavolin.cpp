@@ -114,10 +114,6 @@ FrmTavolin::FrmTavolin(QWidget* parent) : QWidget(parent), PixelsPerTwip(table::
     updateStatus();
 }
 
-FrmTavolin::~FrmTavolin() {
-    if (Settings != nullptr) Settings->setValue(QStringLiteral("window/size"), size());
-}
-
 void FrmTavolin::createDeck() {
     for (int i = 0; i < table::kSlotCount; ++i)
         imgHand[i] = new SlotImage(i, table::kSlotLefts[i], table::kSlotTop, tr(kSlotCaptions[i]), this);
@@ -136,7 +132,7 @@ void FrmTavolin::createPanel() {
                                          QStringLiteral("Effective Stack Behind")};
     const std::array<QString, 4> betEffects{
         tr("With a stack, adds the equity a call needs (PME), the SPR and the commitment verdict."),
-        tr("Counts into the stack committed: raises the SPR and the all-in price."),
+        tr("Counts with the stack: raises the SPR and lowers the all-in price, PME(AI)."),
         tr("The bet to call: sets the price of seeing the next card, PME(+1Card)."),
         tr("What either player can still put in: sets the SPR, the all-in price PME(AI) and the verdict.")};
     const std::array<QString, 6> labelTexts{
@@ -162,7 +158,7 @@ void FrmTavolin::createPanel() {
     const std::array<QString, 2> profileTips{
         tr("The villain's preflop profile: how loose the hands are that he plays; it moves the commitment "
            "verdict and picks the villain's range."),
-        tr("The villain's postflop profile: how he plays after the flop.")};
+        tr("The villain's postflop profile: kept with the hand; no figure here depends on it.")};
     for (int i = 0; i < 2; ++i) {
         cmbVillain[i] = new QComboBox(this);
         cmbVillain[i]->setObjectName(QStringLiteral("cmbVillain_%1").arg(i));

@@ -102,6 +102,10 @@ void FrmTavolin::setFourColours(bool fourColours) {
     if (Settings != nullptr) Settings->setValue(kFourColoursKey, fourColours);
 }
 
+FrmTavolin::~FrmTavolin() {
+    if (Settings != nullptr) Settings->setValue(kSizeKey, size());
+}
+
 void FrmTavolin::rememberIn(QSettings* settings) {
     Settings = nullptr; // reading the choices back must not write them
     const bool fourColours = settings->value(kFourColoursKey, false).toBool();

@@ -10,15 +10,16 @@
 #include "ui/practice_panel.h"
 #include "ui/range_panel.h"
 #include "ui/report_box.h"
-#include "ui/slot_image.h"
 #include "ui/study_column.h"
 #include "ui/table_layout.h"
 
 #include <QAction>
 #include <QLocale>
 #include <QPushButton>
+#include <bit>
 
 namespace tavolin {
+
 void FrmTavolin::createStudyPanels() {
     equityPanel = new EquityPanel;
     rangePanel = new RangePanel;
@@ -33,7 +34,6 @@ void FrmTavolin::createStudyPanels() {
         studyColumn->addPanel(panel);
 
     connect(rangePanel, &RangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);
-
     connect(actShading, &QAction::toggled, this, &FrmTavolin::refreshStudy);
 
     connect(practicePanel, &PracticePanel::practiceStarted, this,
@@ -67,12 +67,10 @@ void FrmTavolin::refreshStudy() {
     if (equityPanel == nullptr || SettingUp) return;
     equity::CardMask hero = 0;
     equity::CardMask board = 0;
+    const TableSnapshot table = snapshot();
     for (int i = 0; i < table::kSlotCount; ++i)
-        for (const CardImage* card : imgCard)
-            if (!imgHand[i]->isEmpty() && card->leftTwips() == imgHand[i]->leftTwips() &&
-                card->topTwips() == imgHand[i]->topTwips())
-                (i < table::kHoleSlotCount ? hero : board) |=
-                    equity::maskOf(*equity::readCard(card->cardText().toStdString()));
+        if (const auto card = equity::readCard(table.Slots[i].toStdString()))
+            (i < table::kHoleSlotCount ? hero : board) |= equity::maskOf(*card);
     const bool shown = !rtbOutput->report().empty();
     if (shown) {
         equityPanel->showSpot(hero, board, rangePanel->range(), rangePanel->rangeName(), RuleOfThumbPercent,
