@@ -101,7 +101,8 @@ void FrmTavolin::shadeNextCards(bool shown) {
                                 .arg(street, card->cardText(),
                                      QString::fromStdString(formatFixed(100.0 * equity, 1, separator)),
                                      rangePanel->rangeName());
-        card->setNextCard(equity - next.Now, (outs.Cards & bit) != 0, tip);
+        // Outlined: the true outs of a hero behind. The cards that put a hero ahead behind are red enough.
+        card->setNextCard(equity - next.Now, !outs.Ahead && (outs.Cards & bit) != 0, tip);
     }
 }
 
