@@ -35,7 +35,7 @@ QString AmountBox::shownNote() const {
     if (ReadBack.isEmpty()) return {};
     const int room = width() - fontMetrics().horizontalAdvance(text()) - 12;
     if (QFontMetrics(noteFont()).horizontalAdvance(ReadBack) <= room) return ReadBack;
-    return QStringLiteral("= ") + ReadBack.section(u' ', 2);
+    return QStringLiteral("= ") + ReadBack.section(u' ', 2, -1);
 }
 
 bool AmountBox::event(QEvent* event) {
