@@ -89,8 +89,6 @@ private:
     // stay empty while the report is empty or hidden.
     void refreshStudy();
     void shadeNextCards(bool shown);
-    void putPracticeSpotOnTable(const QString& hole, const QString& board,
-                                const std::array<QString, 4>& amounts, int preflopProfile);
     void placeTable();
     void copyHand();
     void openGlossary();

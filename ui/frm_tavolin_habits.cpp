@@ -194,6 +194,7 @@ void FrmTavolin::setUpHand(const HandSetup& hand) {
     table.Preflop = hand.Preflop.value_or(table.Preflop);
     table.Postflop = hand.Postflop.value_or(table.Postflop);
     table.CountVillain = hand.CountVillain.value_or(table.CountVillain);
+    table.ReportShown = hand.ReportShown.value_or(table.ReportShown);
     restore(table);
 }
 

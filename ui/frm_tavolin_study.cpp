@@ -41,26 +41,15 @@ void FrmTavolin::createStudyPanels() {
     connect(practicePanel, &PracticePanel::spotDealt, this,
             [this](const QString& hole, const QString& board, const QString& pot, const QString& heroBet,
                    const QString& villainBet, const QString& stack, int preflopProfile) {
-                putPracticeSpotOnTable(hole, board, {pot, heroBet, villainBet, stack}, preflopProfile);
+                // The report stays hidden until the player has answered, as Hide does.
+                setUpHand({hole.split(u' ', Qt::SkipEmptyParts), board.split(u' ', Qt::SkipEmptyParts),
+                           std::array<QString, 4>{pot, heroBet, villainBet, stack}, preflopProfile,
+                           std::nullopt, std::nullopt, false});
             });
     connect(practicePanel, &PracticePanel::answered, this, [this] {
         if (cmdShowHide->text() == QStringLiteral("Show")) cmdShowHideClick();
     });
     connect(practicePanel, &PracticePanel::practiceEnded, this, [this] { restore(TableBeforePractice); });
-}
-
-// The report stays hidden until the player has answered, as Hide does.
-void FrmTavolin::putPracticeSpotOnTable(const QString& hole, const QString& board,
-                                        const std::array<QString, 4>& amounts, int preflopProfile) {
-    TableSnapshot table = snapshot();
-    table.Slots = {};
-    const QStringList cards = hole.split(u' ', Qt::SkipEmptyParts) + board.split(u' ', Qt::SkipEmptyParts);
-    for (int i = 0; i < cards.size() && i < table::kSlotCount; ++i)
-        table.Slots[i] = cards[i];
-    table.Amounts = amounts;
-    table.Preflop = preflopProfile;
-    table.ReportShown = false;
-    restore(table);
 }
 
 void FrmTavolin::refreshStudy() {

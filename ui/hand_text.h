@@ -27,6 +27,7 @@ struct HandSetup {
     std::optional<int> Preflop;
     std::optional<int> Postflop;
     std::optional<bool> CountVillain;
+    std::optional<bool> ReportShown;
 };
 
 // The profile names of the two villain boxes, in index order.
