@@ -1,63 +1,75 @@
 #include "cli/batch.h"
 
-#include "cli/cli_options.h"
+#include "cli/hand_request.h"
+#include "cli/profile_names.h"
 
+#include <charconv>
 #include <istream>
-#include <limits>
-#include <nlohmann/json.hpp>
 #include <ostream>
 
 namespace tavolin::cli {
 namespace {
 
 using nlohmann::json;
+using nlohmann::ordered_json;
 
-std::string dumpLine(const json& value) {
+// Deeper values are refused before they are echoed: writing them out recurses.
+constexpr int kMaxDepth = 64;
+
+std::string dumpLine(const ordered_json& value) {
     return value.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-std::string errorLine(const std::string& message) {
-    return dumpLine(json{{"error", message}});
+// A JSON number as the amount a player would type: digits and a ".", never an exponent.
+std::string amountText(const json& value) {
+    if (value.is_number_integer()) return value.dump();
+    const double number = value.get<double>();
+    char buffer[512]; // the longest fixed form of a double has 330 characters
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed);
+    return std::string(buffer, result.ptr);
+}
+
+std::string readProfileKey(const std::string& key, const json& value, ProfileKind kind, int& profile) {
+    std::optional<int> index;
+    if (value.is_string()) index = readProfile(value.get<std::string>(), kind);
+    if (value.is_number_integer()) index = profileIndex(value.get<long long>(), kind);
+    if (!index) return "\"" + key + "\" must be " + profileChoices(kind);
+    profile = *index;
+    return {};
 }
 
 // Reads the hand of one JSON object into `request`; an empty string when it is sound, else what is wrong.
 std::string readHand(const json& object, HandRequest& request) {
     for (const auto& [key, value] : object.items()) {
         std::string* text = nullptr;
-        int* profile = nullptr;
-        if (key == "hole")
-            text = &request.Hole;
-        else if (key == "board")
-            text = &request.Board;
-        else if (key == "pot")
-            text = &request.Pot;
-        else if (key == "heroBet")
-            text = &request.HeroBet;
-        else if (key == "villainBet")
-            text = &request.VillainBet;
-        else if (key == "stack")
-            text = &request.Stack;
-        else if (key == "preflop")
-            profile = &request.Preflop;
-        else if (key == "postflop")
-            profile = &request.Postflop;
-        else if (key == "villainCount") {
+        bool amount = true;
+        if (key == "id") continue;
+        if (key == "hole" || key == "board") amount = false;
+        if (key == "hole") text = &request.Hole;
+        if (key == "board") text = &request.Board;
+        if (key == "pot") text = &request.Pot;
+        if (key == "heroBet") text = &request.HeroBet;
+        if (key == "villainBet") text = &request.VillainBet;
+        if (key == "stack") text = &request.Stack;
+        if (key == "preflop") {
+            if (auto problem = readProfileKey(key, value, ProfileKind::kPreflop, request.Preflop);
+                !problem.empty())
+                return problem;
+        } else if (key == "postflop") {
+            if (auto problem = readProfileKey(key, value, ProfileKind::kPostflop, request.Postflop);
+                !problem.empty())
+                return problem;
+        } else if (key == "villainCount") {
             if (!value.is_boolean()) return "\"villainCount\" must be true or false";
             request.VillainCount = value.get<bool>();
-            continue;
-        } else {
+        } else if (text == nullptr) {
             return "unknown key \"" + key + "\"";
-        }
-        if (text != nullptr) {
-            if (!value.is_string()) return "\"" + key + "\" must be a string";
+        } else if (value.is_string()) {
             *text = value.get<std::string>();
+        } else if (amount && value.is_number()) {
+            *text = amountText(value);
         } else {
-            if (!value.is_number_integer()) return "\"" + key + "\" must be a whole number";
-            const auto number = value.get<std::int64_t>();
-            if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max()) {
-                return "\"" + key + "\" is out of range";
-            }
-            *profile = static_cast<int>(number);
+            return "\"" + key + "\" must be " + (amount ? "a number or a string" : "a string");
         }
     }
     return {};
@@ -67,14 +79,33 @@ std::string readHand(const json& object, HandRequest& request) {
 
 std::string answerBatchLine(std::string_view line, std::string_view decimalSeparator) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const json object = json::parse(line, nullptr, false);
-    if (object.is_discarded()) return errorLine("not valid JSON");
-    if (!object.is_object()) return errorLine("each line must be a JSON object");
+    bool tooDeep = false;
+    const json object = json::parse(
+        line,
+        [&tooDeep](int depth, json::parse_event_t, json&) {
+            tooDeep = tooDeep || depth > kMaxDepth;
+            return !tooDeep;
+        },
+        false);
+    if (object.is_discarded()) return dumpLine({{"error", "not valid JSON"}});
+    if (tooDeep) return dumpLine({{"error", "the line nests values too deeply"}});
+    if (!object.is_object()) return dumpLine({{"error", "each line must be a JSON object"}});
+
+    ordered_json answer;
+    if (const auto id = object.find("id"); id != object.end()) answer["id"] = *id;
     HandRequest request;
-    if (const std::string problem = readHand(object, request); !problem.empty()) return errorLine(problem);
-    HandOutcome outcome = analyseRequest(request, decimalSeparator);
-    if (!outcome.Accepted) return errorLine(outcome.Problem);
-    return dumpLine(json{{"report", std::move(outcome.Report)}});
+    std::string problem = readHand(object, request);
+    HandOutcome outcome;
+    if (problem.empty()) {
+        outcome = analyseRequest(request, decimalSeparator);
+        if (!outcome.Accepted) problem = outcome.Problem;
+    }
+    if (!problem.empty()) {
+        answer["error"] = problem;
+        return dumpLine(answer);
+    }
+    answer.update(answerOf(outcome));
+    return dumpLine(answer);
 }
 
 void runBatch(std::istream& in, std::ostream& out, std::string_view decimalSeparator) {

@@ -18,6 +18,24 @@ std::string environmentDecimalSeparator() {
     return separator;
 }
 
+int printHand(const tavolin::cli::SingleRequest& request, const std::string& separator) {
+    using namespace tavolin::cli;
+    const HandOutcome outcome = analyseRequest(request.Hand, separator);
+    if (!outcome.Accepted) {
+        std::cerr << "tavolin-report: " << outcome.Problem << '\n';
+        return 2;
+    }
+    if (request.Json) {
+        std::cout << answerOf(outcome).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    } else if (request.Raw) {
+        std::cout << outcome.Report;
+    } else {
+        const std::string text = withNewlines(outcome.Report);
+        std::cout << text << (text.ends_with('\n') ? "" : "\n");
+    }
+    return std::cout.good() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -37,17 +55,5 @@ int main(int argc, char** argv) {
         runBatch(std::cin, std::cout, separator);
         return 0;
     }
-    const auto& request = std::get<HandRequest>(commandLine);
-    const HandOutcome outcome = analyseRequest(request, separator);
-    if (!outcome.Accepted) {
-        std::cerr << "tavolin-report: " << outcome.Problem << '\n';
-        return 2;
-    }
-    if (request.Raw) {
-        std::cout << outcome.Report;
-    } else {
-        const std::string text = withNewlines(outcome.Report);
-        std::cout << text << (text.ends_with('\n') ? "" : "\n");
-    }
-    return std::cout.good() ? 0 : 1;
+    return printHand(std::get<SingleRequest>(commandLine), separator);
 }
