@@ -1,0 +1,37 @@
+#include "equity/holdings.h"
+
+#include <cmath>
+
+namespace tavolin::equity {
+
+Holding holdingAt(int index) {
+    if (index < 0 || index >= kHoldingCount) return {};
+    // The largest high with high * (high - 1) / 2 <= index.
+    int high = static_cast<int>((1.0 + std::sqrt(1.0 + 8.0 * index)) / 2.0);
+    while (high * (high - 1) / 2 > index)
+        --high;
+    while ((high + 1) * high / 2 <= index)
+        ++high;
+    return {high, index - high * (high - 1) / 2};
+}
+
+CardMask holdingMask(int index) {
+    const Holding holding = holdingAt(index);
+    return maskOf(holding.High) | maskOf(holding.Low);
+}
+
+HoldingWeights anyTwoCards() {
+    HoldingWeights weights{};
+    weights.fill(1.0);
+    return weights;
+}
+
+double liveWeight(const HoldingWeights& weights, CardMask dead) {
+    double sum = 0.0;
+    for (int index = 0; index < kHoldingCount; ++index) {
+        if ((holdingMask(index) & dead) == 0) sum += weights[static_cast<std::size_t>(index)];
+    }
+    return sum;
+}
+
+} // namespace tavolin::equity
