@@ -59,9 +59,12 @@ std::string readHand(const json& object, HandRequest& request) {
             if (auto problem = readProfileKey(key, value, ProfileKind::kPostflop, request.Postflop);
                 !problem.empty())
                 return problem;
-        } else if (key == "villainCount") {
-            if (!value.is_boolean()) return "\"villainCount\" must be true or false";
-            request.VillainCount = value.get<bool>();
+        } else if (key == "villainCount" || key == "equity") {
+            if (!value.is_boolean()) return "\"" + key + "\" must be true or false";
+            (key == "equity" ? request.Equity : request.VillainCount) = value.get<bool>();
+        } else if (key == "range") {
+            if (!value.is_string()) return "\"range\" must be a string";
+            request.Range = value.get<std::string>();
         } else if (text == nullptr) {
             return "unknown key \"" + key + "\"";
         } else if (value.is_string()) {

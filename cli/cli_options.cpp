@@ -56,6 +56,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     app.add_flag("--villain-count", hand.VillainCount);
     app.add_flag("--raw", single.Raw);
     app.add_flag("--json", single.Json);
+    app.add_flag("--equity", hand.Equity);
+    app.add_option_function<std::string>("--range", [&hand](const std::string& text) { hand.Range = text; });
     app.add_option("cards", positional);
 
     try {

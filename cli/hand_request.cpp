@@ -2,27 +2,54 @@
 
 #include "analysis/analyse_hand.h"
 #include "analysis/card_input.h"
+#include "cli/equity_answer.h"
 #include "cli/report_fields.h"
+#include "equity/cards.h"
 
 namespace tavolin::cli {
+
+namespace {
+
+HandOutcome rejected(std::string problem) {
+    HandOutcome outcome;
+    outcome.Problem = std::move(problem);
+    return outcome;
+}
+
+} // namespace
 
 HandOutcome analyseRequest(const HandRequest& request, std::string_view decimalSeparator) {
     AnalysisContext ctx;
     std::string board = request.Board;
     const AnalysisArguments args{request.Pot,     request.HeroBet,  request.VillainBet,   request.Stack,
                                  request.Preflop, request.Postflop, request.VillainCount, decimalSeparator};
-    std::string report = analyseHand(ctx, request.Hole, board, args);
-    if (!report.empty()) {
-        nlohmann::ordered_json fields = reportFields(ctx, report);
-        return {true, std::move(report), std::move(fields), {}};
+    HandOutcome outcome;
+    outcome.Report = analyseHand(ctx, request.Hole, board, args);
+    if (outcome.Report.empty()) {
+        AnalysisContext fresh;
+        std::string unusedBoard = request.Board;
+        return rejected(describeCardProblem(readCards(fresh, request.Hole, unusedBoard)));
     }
-    AnalysisContext fresh;
-    std::string unusedBoard = request.Board;
-    return {false, {}, {}, describeCardProblem(readCards(fresh, request.Hole, unusedBoard))};
+    VillainRange range;
+    if (request.Range || request.Equity) range = chooseRange(request.Range, request.Preflop);
+    if (request.Range && !range.Ok) return rejected(range.Problem);
+    outcome.Accepted = true;
+    outcome.Fields = reportFields(ctx, outcome.Report);
+    if (request.Equity) {
+        // The analysis has accepted both texts, so the equity reader, which takes more forms, reads them too.
+        const auto hero = equity::readCardList(request.Hole);
+        const auto cards = equity::readCardList(request.Board);
+        EquityFigures figures = equityFigures(hero.value_or(0), cards.value_or(0), range, decimalSeparator);
+        outcome.Equity = std::move(figures.Json);
+        outcome.EquityText = std::move(figures.Text);
+    }
+    return outcome;
 }
 
 nlohmann::ordered_json answerOf(const HandOutcome& outcome) {
-    return {{"report", outcome.Report}, {"fields", outcome.Fields}};
+    nlohmann::ordered_json answer{{"report", outcome.Report}, {"fields", outcome.Fields}};
+    if (!outcome.Equity.is_null()) answer["equity"] = outcome.Equity;
+    return answer;
 }
 
 std::string withNewlines(std::string_view report) {

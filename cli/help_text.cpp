@@ -23,6 +23,11 @@ Options (amounts are read as a player types them into the window: "100", "12.5",
   --villain-count   also count the villain holdings that beat the hero at showdown
   --raw             write the report's exact bytes, with CR LF line ends
   --json            write the hand's batch answer (one JSON object) instead of the report
+  --equity          add the exact equity against a random hand and against the villain's range,
+                    the range on this board and, on a flop or turn, the true outs
+  --range TEXT      the villain's range, as in "QQ+, AKs, AJo+, 88-55, K9s-K6s, AhKh, AQo:0.5";
+                    without it the preflop profile's: nit top 12%, semiloose 25%, loose 40%,
+                    fish 70% of the starting hands
 
 The pot-odds, SPR and commitment lines appear when the pot and the stack are above 0 and
 neither bet is negative. Numbers are printed with the decimal separator of LC_ALL / LC_NUMERIC.
@@ -39,10 +44,19 @@ rejected; the batch goes on. "fields" holds the report's values: "hand", "board"
 "pmeNextCard" (percent, as printed), "spr", "commitment" and "betterVillainHands"
 ({"better":b,"tried":n}); null where the report has no such line.
 
+The keys "equity":true and "range":"TEXT" work as --equity and --range. With "equity":true the
+answer gains "equity": {"random": {"equity","win","tie","holdings","runouts"}, "range": {"text",
+"holdings","equity","win","tie"}, "board": [{"class","holdings","share","beatHero"}, ...]} (shares
+from 0 to 1; holdings weighted), and on a flop or turn "nextCard": [{"card":"9h","equity":e}, ...]
+(every unseen card) and "trueOuts": {"cards":[...],"kind":"behind"} (the cards that bring the hero
+to at least 50% against the range), or "kind":"ahead" (the cards that put the hero below 50%).
+A range that cannot be read is an error naming the token.
+
 Example:
   tavolin-report "Ad 7d" "3s 4c 5h" --pot 100 --villain-bet 50 --stack 500 --preflop nit
 
-Exit codes: 0 done; 2 a usage error or rejected cards (the reason on standard error).
+Exit codes: 0 done; 2 a usage error, rejected cards or an unreadable range (the reason on standard
+error).
 )";
 
 } // namespace tavolin::cli

@@ -18,6 +18,14 @@ std::string environmentDecimalSeparator() {
     return separator;
 }
 
+// The figures' lines in the raw report's line ends; the last line, like the report's, ends without one.
+std::string withCrLf(const std::string& text) {
+    std::string lines;
+    for (const char c : text.substr(0, text.size() - 1))
+        lines += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return lines;
+}
+
 int printHand(const tavolin::cli::SingleRequest& request, const std::string& separator) {
     using namespace tavolin::cli;
     const HandOutcome outcome = analyseRequest(request.Hand, separator);
@@ -29,9 +37,11 @@ int printHand(const tavolin::cli::SingleRequest& request, const std::string& sep
         std::cout << answerOf(outcome).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     } else if (request.Raw) {
         std::cout << outcome.Report;
+        if (!outcome.EquityText.empty()) std::cout << "\r\n\r\n" << withCrLf(outcome.EquityText);
     } else {
         const std::string text = withNewlines(outcome.Report);
         std::cout << text << (text.ends_with('\n') ? "" : "\n");
+        if (!outcome.EquityText.empty()) std::cout << '\n' << outcome.EquityText;
     }
     return std::cout.good() ? 0 : 1;
 }

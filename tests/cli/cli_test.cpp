@@ -174,6 +174,32 @@ TEST(Batch, IdsNumbersAndNamesAnswerLikeTheTextsOfOldAndErrorsSayWhy) {
     }
 }
 
+TEST(Batch, EquityComesOnRequestAndTheDefaultRangeIsTheProfilesReadBackFromItsText) {
+    std::mt19937 random(13);
+    const std::array<int, 3> holdings{1081, 1035, 990};
+    const std::array<int, 3> runouts{990, 44, 1};
+    for (int spot = 0; spot < 12; ++spot) {
+        std::string used;
+        const int street = spot % 3;
+        json line{{"hole", randomCards(random, 2, used)},
+                  {"board", randomCards(random, 3 + street, used)},
+                  {"preflop", spot % 4}};
+        const json plain = json::parse(answerBatchLine(line.dump(), "."));
+        line["equity"] = true;
+        const json answer = json::parse(answerBatchLine(line.dump(), "."));
+        EXPECT_FALSE(plain.contains("equity"));
+        EXPECT_EQ(answer["report"], plain["report"]);
+        const json& versusRandom = answer["equity"]["random"];
+        EXPECT_EQ(versusRandom["holdings"], holdings[street]) << line;
+        EXPECT_EQ(versusRandom["runouts"], runouts[street]) << line;
+        EXPECT_NEAR(versusRandom["equity"].get<double>(),
+                    versusRandom["win"].get<double>() + versusRandom["tie"].get<double>() / 2, 1e-12);
+        line["range"] = answer["equity"]["range"]["text"];
+        const json typed = json::parse(answerBatchLine(line.dump(), "."));
+        EXPECT_EQ(typed["equity"]["range"], answer["equity"]["range"]) << line;
+    }
+}
+
 struct ProgramRun {
     int ExitCode = -1;
     std::string Output;
@@ -216,6 +242,22 @@ TEST(Program, PrintsTheReportItsJsonOrItsBatchAnswersAndExitsWithTwoOnErrors) {
     EXPECT_EQ(runProgram("'ad 7d' '3s 4c 5h' 2>/dev/null").Output, "");
     EXPECT_EQ(runProgram("--bogus 2>/dev/null").ExitCode, 2);
     EXPECT_EQ(runProgram("--help").ExitCode, 0);
+    const ProgramRun badRange = runProgram("'Kh Qh' 'Jh 7h 2c' --equity --range 'TT+, AQx' 2>&1 >/dev/null");
+    EXPECT_EQ(badRange.ExitCode, 2);
+    EXPECT_NE(badRange.Output.find("Entry 2 \"AQx\""), std::string::npos) << badRange.Output;
+
+    // The figures for people are those for scripts, rounded, with the report's separator.
+    const json figures = json::parse(runProgram(hand + " --equity --json").Output)["equity"]["random"];
+    const auto share = [&](const char* key) {
+        std::array<char, 32> text{};
+        std::snprintf(text.data(), text.size(), "%.2f%%", 100 * figures[key].get<double>());
+        std::string shown = text.data();
+        return shown.replace(shown.find('.'), 1, ",");
+    };
+    EXPECT_NE(runProgram(hand + " --equity", "de_DE.UTF-8")
+                  .Output.find(")\n\nExact equity vs a random hand: " + share("equity") + " (win " +
+                               share("win") + ", tie " + share("tie") + ")\n"),
+              std::string::npos);
 
     std::string lines;
     std::string answers;
