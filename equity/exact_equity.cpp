@@ -12,12 +12,7 @@ EquityResult exactEquity(CardMask hero, CardMask board, const HoldingWeights& vi
     if (tallier.liveHoldings() == 0) return {};
     const int missing = 5 - std::popcount(board);
     detail::RunoutTally sum;
-    detail::forEachRunout(hero | board, missing, [&](CardMask runout) {
-        const detail::RunoutTally tally = tallier.tally(runout);
-        sum.Win += tally.Win;
-        sum.Tie += tally.Tie;
-        sum.Lose += tally.Lose;
-    });
+    detail::forEachRunout(hero | board, missing, [&](CardMask runout) { sum.add(tallier.tally(runout)); });
     EquityResult result;
     const double total = sum.Win + sum.Tie + sum.Lose;
     result.Win = sum.Win / total;

@@ -11,7 +11,7 @@ HandValue handValue(CardMask cards) {
                                         parts::suitOf(cards, 2), parts::suitOf(cards, 3)};
     // With five of a suit among seven cards, the other two cannot make a full house or four of a kind.
     for (const unsigned suit : suits) {
-        if (std::popcount(suit) >= 5) return parts::flushValue(suit);
+        if (parts::rankCount(suit) >= 5) return parts::flushValue(suit);
     }
     return parts::rankValue(parts::layersOfSuits(suits[0], suits[1], suits[2], suits[3]));
 }

@@ -48,6 +48,18 @@ constexpr std::array<std::uint32_t, kAllRanks + 1> kTopFive = [] {
     return packed;
 }();
 
+// How many ranks a mask holds, without relying on a population-count instruction.
+constexpr std::array<std::uint8_t, kAllRanks + 1> kRankCounts = [] {
+    std::array<std::uint8_t, kAllRanks + 1> counts{};
+    for (unsigned mask = 1; mask <= kAllRanks; ++mask)
+        counts[mask] = static_cast<std::uint8_t>(counts[mask & (mask - 1)] + 1);
+    return counts;
+}();
+
+constexpr int rankCount(unsigned mask) {
+    return kRankCounts[mask];
+}
+
 // The `count` highest ranks of a mask holding at least that many.
 constexpr HandValue topRanks(unsigned mask, int count) {
     return kTopFive[mask] >> (4 * (5 - count));

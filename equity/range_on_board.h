@@ -8,7 +8,16 @@
 namespace tavolin::equity {
 
 // What the villain's holdings hold on this board. The made classes partition the live range (each holding
-// in exactly one); the draws are counted among them, on the flop and the turn only.
+// in exactly one); the draws are counted among them, on the flop and the turn only, for holdings without a
+// straight or better. The draw rows exclude one another: a flush draw with a straight draw counts only as a
+// combo draw, and the flush, open-ended and gutshot rows hold only the draws without the other kind.
+//
+// One pair is split by where it comes from: an overpair is a pocket pair above every board card; top and
+// second pair pair the board's highest and second-highest distinct rank with a hole card; a weaker pair is
+// any other pair made with a hole card, a pocket pair below the top board card among them. A pair that lies
+// on the board alone is no pair. A flush draw is four to a flush with a hole card among them; a straight
+// draw counts the ranks of a next card that would make a straight with a hole card in it: two or more are
+// open-ended, one a gutshot.
 enum class BoardClass {
     kStraightFlush,
     kFourOfAKind,

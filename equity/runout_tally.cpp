@@ -11,12 +11,23 @@ constexpr int rankPair(int rankA, int rankB) {
     return rankA > rankB ? rankA * (rankA + 1) / 2 + rankB : rankB * (rankB + 1) / 2 + rankA;
 }
 
+// The rank pairs holding a rank, by the other rank.
+constexpr auto kPairsWithRank = [] {
+    std::array<std::array<std::size_t, 13>, 13> pairs{};
+    for (int rank = 0; rank < 13; ++rank) {
+        for (int other = 0; other < 13; ++other)
+            pairs[static_cast<std::size_t>(rank)][static_cast<std::size_t>(other)] =
+                static_cast<std::size_t>(rankPair(rank, other));
+    }
+    return pairs;
+}();
+
 constexpr int rankIndex(int card) {
     return card % 13;
 }
 
-void add(RunoutTally& tally, HandValue villain, HandValue hero, double weight) {
-    (villain < hero ? tally.Win : villain == hero ? tally.Tie : tally.Lose) += weight;
+constexpr std::size_t at(int index) {
+    return static_cast<std::size_t>(index);
 }
 
 } // namespace
@@ -28,125 +39,133 @@ bool isValidSpot(CardMask hero, CardMask board) {
 }
 
 RunoutTallier::RunoutTallier(CardMask hero, CardMask board, const HoldingWeights& villain)
-    : Hero(hero), Board(board), Villain(villain) {
+    : Hero(hero), Board(board), Weights(villain) {
+    for (double& weight : Weights)
+        weight = weight > 0.0 && std::isfinite(weight) ? weight : 0.0;
     const CardMask dead = hero | board;
     for (int high = 1; high < kDeckSize; ++high) {
-        if ((dead & maskOf(high)) != 0) continue;
         for (int low = 0; low < high; ++low) {
             const double weight = weightOf(high, low);
-            if ((dead & maskOf(low)) != 0 || weight == 0.0) continue;
+            if (((maskOf(high) | maskOf(low)) & dead) != 0 || weight == 0.0) continue;
             ++LiveHoldings;
             LiveWeight += weight;
-            BaseWeights[static_cast<std::size_t>(rankPair(rankIndex(high), rankIndex(low)))] += weight;
-            WeightsWithCard[static_cast<std::size_t>(high)][static_cast<std::size_t>(rankIndex(low))] +=
-                weight;
-            WeightsWithCard[static_cast<std::size_t>(low)][static_cast<std::size_t>(rankIndex(high))] +=
-                weight;
+            BaseWeights[at(rankPair(rankIndex(high), rankIndex(low)))] += weight;
+            WeightsWithCard[at(high)][at(rankIndex(low))] += weight;
+            WeightsWithCard[at(low)][at(rankIndex(high))] += weight;
+            if (cardSuit(high) == cardSuit(low)) continue;
+            WeightsWithOffsuitCard[at(high)][at(rankIndex(low))] += weight;
+            WeightsWithOffsuitCard[at(low)][at(rankIndex(high))] += weight;
         }
     }
 }
 
 double RunoutTallier::weightOf(int cardA, int cardB) const {
-    const double weight = Villain[static_cast<std::size_t>(holdingIndex(cardA, cardB))];
-    return weight > 0.0 && std::isfinite(weight) ? weight : 0.0;
+    return Weights[at(holdingIndex(cardA, cardB))];
 }
 
-const std::array<HandValue, kRankPairCount>& RunoutTallier::rankPairValues(CardMask fullBoard, int key) {
-    auto& values = Values[static_cast<std::size_t>(key)];
-    if (ValuesReady[static_cast<std::size_t>(key)]) return values;
+void RunoutTallier::prepareRanks(CardMask fullBoard, int key) {
+    RanksKey = key;
+    TalliedHero = 0;
     const parts::RankLayers board =
         parts::layersOfSuits(parts::suitOf(fullBoard, 0), parts::suitOf(fullBoard, 1),
                              parts::suitOf(fullBoard, 2), parts::suitOf(fullBoard, 3));
     for (int high = 0; high < 13; ++high) {
+        parts::RankLayers withHigh = board;
+        withHigh.add(high);
         for (int low = 0; low <= high; ++low) {
-            parts::RankLayers layers = board;
-            layers.add(high);
+            parts::RankLayers layers = withHigh;
             layers.add(low);
-            values[static_cast<std::size_t>(rankPair(high, low))] = parts::rankValue(layers);
+            Values[at(rankPair(high, low))] = parts::rankValue(layers);
         }
-    }
-    ValuesReady[static_cast<std::size_t>(key)] = true;
-    return values;
-}
-
-// Holdings that make a flush leave their rank pair's weight and are valued one by one.
-void RunoutTallier::takeFlushHoldings(CardMask fullBoard, CardMask dead, HandValue hero,
-                                      std::array<double, kRankPairCount>& weights, RunoutTally& tally) const {
-    for (int suit = 0; suit < 4; ++suit) {
-        const unsigned boardSuit = parts::suitOf(fullBoard, suit);
-        const int onBoard = std::popcount(boardSuit);
-        if (onBoard < 3) continue;
-        const unsigned liveSuit = parts::kAllRanks & ~parts::suitOf(dead, suit);
-        for (unsigned first = liveSuit; first != 0; first &= first - 1) {
-            const int firstRank = std::countr_zero(first);
-            const int firstCard = cardOf(suit, firstRank + 2);
-            // Both cards of the suit: each pair once, the lower card taken second.
-            for (unsigned second = first & (first - 1); second != 0; second &= second - 1) {
-                const int secondRank = std::countr_zero(second);
-                const double weight = weightOf(firstCard, cardOf(suit, secondRank + 2));
-                if (weight == 0.0) continue;
-                weights[static_cast<std::size_t>(rankPair(firstRank, secondRank))] -= weight;
-                add(tally, parts::flushValue(boardSuit | 1U << firstRank | 1U << secondRank), hero, weight);
-            }
-            if (onBoard < 4) continue;
-            const HandValue oneCardFlush = parts::flushValue(boardSuit | 1U << firstRank);
-            for (int other = 0; other < kDeckSize; ++other) {
-                if (cardSuit(other) == suit || (dead & maskOf(other)) != 0) continue;
-                const double weight = weightOf(firstCard, other);
-                if (weight == 0.0) continue;
-                weights[static_cast<std::size_t>(rankPair(firstRank, rankIndex(other)))] -= weight;
-                add(tally, oneCardFlush, hero, weight);
-            }
-        }
-        if (onBoard < 5) return;
-        // The board's flush plays for every holding without a card of the suit.
-        const HandValue boardFlush = parts::flushValue(boardSuit);
-        for (int high = 1; high < kDeckSize; ++high) {
-            if (cardSuit(high) == suit || (dead & maskOf(high)) != 0) continue;
-            for (int low = 0; low < high; ++low) {
-                if (cardSuit(low) == suit || (dead & maskOf(low)) != 0) continue;
-                const double weight = weightOf(high, low);
-                weights[static_cast<std::size_t>(rankPair(rankIndex(high), rankIndex(low)))] -= weight;
-                add(tally, boardFlush, hero, weight);
-            }
-        }
-        return;
     }
 }
 
-void RunoutTallier::removeHoldingsWith(int card, std::array<double, kRankPairCount>& weights) const {
-    const auto& withCard = WeightsWithCard[static_cast<std::size_t>(card)];
+// Moves `weight` of a rank pair's holdings into the tally (or out of it, when negative).
+void RunoutTallier::shift(RunoutTally& tally, int pair, double weight) const {
+    tally.add(Values[at(pair)], HeroValue, weight);
+}
+
+void RunoutTallier::removeHoldingsWith(RunoutTally& tally, int card) const {
     for (int rank = 0; rank < 13; ++rank)
-        weights[static_cast<std::size_t>(rankPair(rankIndex(card), rank))] -=
-            withCard[static_cast<std::size_t>(rank)];
+        shift(tally, rankPair(rankIndex(card), rank), -WeightsWithCard[at(card)][at(rank)]);
+}
+
+// Holdings that make a flush with a board of three or four of the suit leave their rank pair's tally for
+// the flush's value.
+void RunoutTallier::takeFlushHoldings(RunoutTally& tally, CardMask fullBoard, int suit,
+                                      CardMask runout) const {
+    const unsigned boardSuit = parts::suitOf(fullBoard, suit);
+    const bool fourOnBoard = parts::rankCount(boardSuit) == 4;
+    const unsigned liveSuit = parts::kAllRanks & ~parts::suitOf(Dead, suit);
+    for (unsigned first = liveSuit; first != 0; first &= first - 1) {
+        const int firstRank = std::countr_zero(first);
+        const int firstCard = cardOf(suit, firstRank + 2);
+        for (unsigned second = first & (first - 1); second != 0; second &= second - 1) {
+            const int secondRank = std::countr_zero(second);
+            const double weight = weightOf(firstCard, cardOf(suit, secondRank + 2));
+            if (weight == 0.0) continue;
+            shift(tally, rankPair(firstRank, secondRank), -weight);
+            tally.add(parts::flushValue(boardSuit | 1U << firstRank | 1U << secondRank), HeroValue, weight);
+        }
+        if (!fourOnBoard) continue;
+        // One card of the suit with a card of another suit that the runout has not taken.
+        std::array<double, 13> byRank = WeightsWithOffsuitCard[at(firstCard)];
+        for (CardMask taken = runout; taken != 0; taken &= taken - 1) {
+            const int card = std::countr_zero(taken);
+            if (cardSuit(card) != suit) byRank[at(rankIndex(card))] -= weightOf(firstCard, card);
+        }
+        double flushWeight = 0.0;
+        for (int rank = 0; rank < 13; ++rank) {
+            shift(tally, rankPair(firstRank, rank), -byRank[at(rank)]);
+            flushWeight += byRank[at(rank)];
+        }
+        tally.add(parts::flushValue(boardSuit | 1U << firstRank), HeroValue, flushWeight);
+    }
+}
+
+// Five of a suit on the board: every holding holds a flush, improved only by its cards of the suit.
+RunoutTally RunoutTallier::tallyBoardFlush(CardMask fullBoard, int suit) const {
+    const unsigned boardSuit = parts::suitOf(fullBoard, suit);
+    RunoutTally tally;
+    for (int high = 1; high < kDeckSize; ++high) {
+        for (int low = 0; low < high; ++low) {
+            const CardMask holding = maskOf(high) | maskOf(low);
+            const double weight = weightOf(high, low);
+            if ((holding & Dead) != 0 || weight == 0.0) continue;
+            tally.add(parts::flushValue(boardSuit | parts::suitOf(holding, suit)), HeroValue, weight);
+        }
+    }
+    return tally;
 }
 
 RunoutTally RunoutTallier::tally(CardMask runout) {
     const CardMask fullBoard = Board | runout;
-    const CardMask dead = Hero | fullBoard;
-    std::array<double, kRankPairCount> weights = BaseWeights;
-    int key = 0;
-    if (runout != 0) {
-        const int first = std::countr_zero(runout);
-        const int second = std::bit_width(runout) - 1;
-        removeHoldingsWith(first, weights);
-        if (second != first) {
-            removeHoldingsWith(second, weights);
-            weights[static_cast<std::size_t>(rankPair(rankIndex(first), rankIndex(second)))] +=
-                weightOf(first, second);
-        }
-        key = rankPair(rankIndex(first), rankIndex(second));
+    Dead = Hero | fullBoard;
+    HeroValue = handValue(Dead);
+    int flushSuit = -1;
+    for (int suit = 0; suit < 4; ++suit) {
+        if (parts::rankCount(parts::suitOf(fullBoard, suit)) >= 3) flushSuit = suit;
     }
-    const HandValue hero = handValue(Hero | fullBoard);
-    RunoutTally tally;
-    takeFlushHoldings(fullBoard, dead, hero, weights, tally);
-    const auto& values = rankPairValues(fullBoard, key);
-    for (std::size_t pair = 0; pair < kRankPairCount; ++pair) {
-        const double weight = weights[pair];
-        tally.Win += values[pair] < hero ? weight : 0.0;
-        tally.Tie += values[pair] == hero ? weight : 0.0;
-        tally.Lose += values[pair] > hero ? weight : 0.0;
+    if (flushSuit >= 0 && parts::rankCount(parts::suitOf(fullBoard, flushSuit)) == 5)
+        return tallyBoardFlush(fullBoard, flushSuit);
+
+    const int first = runout == 0 ? 0 : std::countr_zero(runout);
+    const int second = runout == 0 ? 0 : std::bit_width(runout) - 1;
+    if (const int key = rankPair(rankIndex(first), rankIndex(second)); key != RanksKey)
+        prepareRanks(fullBoard, key);
+    if (HeroValue != TalliedHero) {
+        BaseTally = {};
+        for (int pair = 0; pair < kRankPairCount; ++pair)
+            shift(BaseTally, pair, BaseWeights[at(pair)]);
+        TalliedHero = HeroValue;
     }
+    RunoutTally tally = BaseTally;
+    if (runout != 0) removeHoldingsWith(tally, first);
+    if (second != first) {
+        removeHoldingsWith(tally, second);
+        shift(tally, rankPair(rankIndex(first), rankIndex(second)), weightOf(first, second));
+    }
+    if (flushSuit >= 0) takeFlushHoldings(tally, fullBoard, flushSuit, runout);
     return tally;
 }
 

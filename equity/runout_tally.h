@@ -1,9 +1,10 @@
 #pragma once
 
-// The enumeration under exact equity, one runout at a time: with the five board cards fixed, a villain
-// holding's value depends on its two ranks alone unless it makes a flush, so each of the 91 rank pairs is
-// valued once and weighed by the live holdings it stands for; only flush-capable holdings are seen one by
-// one.
+// The enumeration under exact equity, one runout at a time. With the five board cards fixed, a villain
+// holding's value depends on its two ranks alone unless it makes a flush, and runouts of the same ranks
+// share those values. So each runout's ranks get their 91 rank-pair values and a tally of the live range
+// against the hero once; a runout then only takes out the holdings its own cards kill and those that make
+// a flush, which are valued one by one.
 
 #include "equity/hand_value.h"
 #include "equity/holdings.h"
@@ -14,37 +15,51 @@ namespace tavolin::equity::detail {
 
 constexpr int kRankPairCount = 91;
 
-// Summed villain weights by how the hero's hand compares with theirs on one runout.
+// Summed villain weights by how the hero's hand compares with theirs.
 struct RunoutTally {
     double Win = 0.0;
     double Tie = 0.0;
     double Lose = 0.0;
+
+    // Selects rather than branches: which outcome a comparison gives is hard to predict.
+    void add(HandValue villain, HandValue hero, double weight) {
+        Win += villain < hero ? weight : 0.0;
+        Tie += villain == hero ? weight : 0.0;
+        Lose += villain > hero ? weight : 0.0;
+    }
+    void add(const RunoutTally& other) {
+        Win += other.Win;
+        Tie += other.Tie;
+        Lose += other.Lose;
+    }
 };
 
 // Two hero cards and three to five board cards, all different.
 bool isValidSpot(CardMask hero, CardMask board);
 
-// Calls `visit(runout)` for every way to complete the board to five cards from the cards not in `dead`.
+// Calls `visit(runout)` for every way to complete the board to five cards with cards not in `dead`,
+// runouts of the same ranks one after another.
 template <class Visit> void forEachRunout(CardMask dead, int missing, Visit&& visit) {
-    if (missing == 0) {
-        visit(CardMask{0});
-        return;
-    }
-    for (int first = 0; first < kDeckSize; ++first) {
-        if ((dead & maskOf(first)) != 0) continue;
-        if (missing == 1) {
-            visit(maskOf(first));
-            continue;
+    const auto live = [dead](int rank, int suit) { return (dead & maskOf(cardOf(suit, rank))) == 0; };
+    if (missing == 0) visit(CardMask{0});
+    for (int high = 2; high <= 14 && missing > 0; ++high) {
+        for (int highSuit = 0; highSuit < 4 && missing == 1; ++highSuit) {
+            if (live(high, highSuit)) visit(maskOf(cardOf(highSuit, high)));
         }
-        for (int second = first + 1; second < kDeckSize; ++second) {
-            if ((dead & maskOf(second)) == 0) visit(maskOf(first) | maskOf(second));
+        for (int low = 2; low <= high && missing == 2; ++low) {
+            for (int highSuit = 0; highSuit < 4; ++highSuit) {
+                for (int lowSuit = 0; lowSuit < (low == high ? highSuit : 4); ++lowSuit) {
+                    if (live(high, highSuit) && live(low, lowSuit))
+                        visit(maskOf(cardOf(highSuit, high)) | maskOf(cardOf(lowSuit, low)));
+                }
+            }
         }
     }
 }
 
 class RunoutTallier {
 public:
-    // Expects a valid spot. Keeps a reference to `villain`.
+    // Expects a valid spot.
     RunoutTallier(CardMask hero, CardMask board, const HoldingWeights& villain);
 
     // `runout` holds the 5 - board cards still to come, none of them the hero's or the board's.
@@ -56,22 +71,31 @@ public:
 
 private:
     double weightOf(int cardA, int cardB) const;
-    const std::array<HandValue, kRankPairCount>& rankPairValues(CardMask fullBoard, int key);
-    void removeHoldingsWith(int card, std::array<double, kRankPairCount>& weights) const;
-    void takeFlushHoldings(CardMask fullBoard, CardMask dead, HandValue hero,
-                           std::array<double, kRankPairCount>& weights, RunoutTally& tally) const;
+    void prepareRanks(CardMask fullBoard, int key);
+    void shift(RunoutTally& tally, int rankPair, double weight) const;
+    void removeHoldingsWith(RunoutTally& tally, int card) const;
+    void takeFlushHoldings(RunoutTally& tally, CardMask fullBoard, int suit, CardMask runout) const;
+    RunoutTally tallyBoardFlush(CardMask fullBoard, int suit) const;
 
     CardMask Hero;
     CardMask Board;
-    const HoldingWeights& Villain;
+    HoldingWeights Weights; // those below 0 or not finite as 0
     int LiveHoldings = 0;
     double LiveWeight = 0.0;
-    // Live weight by rank pair, and by card and the other card's rank for the holdings holding that card.
+    // Live weight by rank pair; by card and the other card's rank for the holdings with that card, all of
+    // them and those whose other card is of another suit.
     std::array<double, kRankPairCount> BaseWeights{};
     std::array<std::array<double, 13>, kDeckSize> WeightsWithCard{};
-    // The non-flush value of each villain rank pair, by the runout's ranks.
-    std::array<std::array<HandValue, kRankPairCount>, kRankPairCount> Values{};
-    std::array<bool, kRankPairCount> ValuesReady{};
+    std::array<std::array<double, 13>, kDeckSize> WeightsWithOffsuitCard{};
+    // For the runout ranks last seen: each villain rank pair's value without a flush, and the base weights'
+    // tally against the hero value last seen.
+    int RanksKey = -1;
+    std::array<HandValue, kRankPairCount> Values{};
+    HandValue TalliedHero = 0;
+    RunoutTally BaseTally;
+
+    CardMask Dead = 0;
+    HandValue HeroValue = 0;
 };
 
 } // namespace tavolin::equity::detail

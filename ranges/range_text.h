@@ -24,7 +24,11 @@ struct RangeReading {
     RangeError Error;         // when not
 };
 
-// Reads the notation players type: "QQ+, AKs, AJo+, 88-55, K9s-K6s, AhKh, AQo:0.5, random".
+// Reads the notation players type: "QQ+, AKs, AJo+, 88-55, K9s-K6s, AhKh, AQo:0.5, random". A later token
+// overrides an earlier one for the same holding. Runs may be written either way round ("55-88"); "AKs+"
+// is just AKs, as the lower card cannot rise further. Weights are plain decimals above 0 and at most 1.
+// Empty entries between commas are skipped; a blank text is an empty range. A text longer than a million
+// characters is refused whole (Place 0).
 RangeReading readRange(std::string_view text);
 
 // The shortest conventional text of a range ("QQ+, AKs, AJo+"); reading it back gives the same weights.

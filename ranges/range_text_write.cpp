@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace tavolin::ranges {
@@ -34,23 +35,28 @@ Runs runsOf(unsigned ranks, int top) {
     return runs;
 }
 
-// The most common weight among a hand's holdings (the greater on a tie), or 0 if one of them is out.
-double wholeWeight(const HoldingWeights& weights, const HandHoldings& holdings) {
+// The value that occurs most often (the greater on a tie).
+double mostCommon(std::span<const double> values) {
     double best = 0.0;
     std::ptrdiff_t bestCount = 0;
-    const auto begin = holdings.Index.begin();
-    const auto end = begin + holdings.Count;
-    for (auto at = begin; at != end; ++at) {
-        const double weight = weights[static_cast<std::size_t>(*at)];
-        if (!(weight > 0.0)) return 0.0;
-        const auto count = std::count_if(
-            begin, end, [&](int other) { return weights[static_cast<std::size_t>(other)] == weight; });
-        if (count > bestCount || (count == bestCount && weight > best)) {
-            best = weight;
+    for (const double value : values) {
+        const auto count = std::ranges::count(values, value);
+        if (count > bestCount || (count == bestCount && value > best)) {
+            best = value;
             bestCount = count;
         }
     }
     return best;
+}
+
+// The weight a hand is written at as a whole: the most common among its holdings, or 0 if one is out.
+double wholeWeight(const HoldingWeights& weights, const HandHoldings& holdings) {
+    std::array<double, 12> held{};
+    for (std::size_t i = 0; i < static_cast<std::size_t>(holdings.Count); ++i) {
+        held[i] = weights[static_cast<std::size_t>(holdings.Index[i])];
+        if (!(held[i] > 0.0)) return 0.0;
+    }
+    return mostCommon(std::span(held).first(static_cast<std::size_t>(holdings.Count)));
 }
 
 // Pairs from AA down, then by the higher rank: its suited hands, then its offsuit ones, lower card falling.
@@ -145,32 +151,32 @@ std::string rangeText(const HoldingWeights& given) {
     HoldingWeights weights{};
     std::ranges::transform(given, weights.begin(),
                            [](double weight) { return weight > 0.0 ? std::min(weight, 1.0) : 0.0; });
-    std::vector<std::string> tokens;
-    if (std::ranges::all_of(weights, [&](double weight) { return weight == weights[0]; }) &&
-        weights[0] > 0.0) {
-        tokens.push_back("random" + weightSuffix(weights[0]));
-    } else {
-        const std::vector<HandEntry> entries = handEntries(weights);
-        std::vector<double> wholeWeights;
-        std::vector<std::pair<double, int>> singles; // weight, holding
-        for (const HandEntry& entry : entries) {
-            if (entry.Whole > 0.0) wholeWeights.push_back(entry.Whole);
-            const HandHoldings holdings = handHoldings(entry.High, entry.Low, entry.Suited);
-            for (int i = 0; i < holdings.Count; ++i) {
-                const int holding = holdings.Index[static_cast<std::size_t>(i)];
-                const double weight = weights[static_cast<std::size_t>(holding)];
-                if (weight > 0.0 && weight != entry.Whole) singles.emplace_back(weight, holding);
-            }
+    const std::vector<HandEntry> entries = handEntries(weights);
+    std::vector<double> wholeWeights;
+    std::vector<std::pair<double, int>> singles; // weight, holding
+    for (const HandEntry& entry : entries) {
+        wholeWeights.push_back(entry.Whole);
+        const HandHoldings holdings = handHoldings(entry.High, entry.Low, entry.Suited);
+        for (int i = 0; i < holdings.Count; ++i) {
+            const int holding = holdings.Index[static_cast<std::size_t>(i)];
+            const double weight = weights[static_cast<std::size_t>(holding)];
+            if (weight > 0.0 && weight != entry.Whole) singles.emplace_back(weight, holding);
         }
-        std::ranges::sort(wholeWeights, std::greater{});
-        wholeWeights.erase(std::unique(wholeWeights.begin(), wholeWeights.end()), wholeWeights.end());
-        for (const double weight : wholeWeights)
-            appendWholeHands(entries, weight, tokens);
-        // Single holdings follow every whole hand, so that they override it; equal weights stay together.
-        std::ranges::stable_sort(singles, std::greater{}, [](const auto& single) { return single.first; });
-        for (const auto& [weight, holding] : singles)
-            tokens.push_back(holdingName(holding) + weightSuffix(weight));
     }
+    std::vector<std::string> tokens;
+    // With every hand in, "random" at the weight most hands have covers those, and the others follow it.
+    const bool everyHand = std::ranges::all_of(wholeWeights, [](double weight) { return weight > 0.0; });
+    const double everywhere = everyHand ? mostCommon(wholeWeights) : 0.0;
+    if (everyHand) tokens.push_back("random" + weightSuffix(everywhere));
+    std::ranges::sort(wholeWeights, std::greater{});
+    wholeWeights.erase(std::unique(wholeWeights.begin(), wholeWeights.end()), wholeWeights.end());
+    for (const double weight : wholeWeights) {
+        if (weight > 0.0 && weight != everywhere) appendWholeHands(entries, weight, tokens);
+    }
+    // Single holdings follow every whole hand, so that they override it; equal weights stay together.
+    std::ranges::stable_sort(singles, std::greater{}, [](const auto& single) { return single.first; });
+    for (const auto& [weight, holding] : singles)
+        tokens.push_back(holdingName(holding) + weightSuffix(weight));
     std::string text;
     for (const std::string& token : tokens)
         text += (text.empty() ? "" : ", ") + token;

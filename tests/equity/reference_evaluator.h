@@ -1,11 +1,12 @@
 #pragma once
 
-// Hands ranked the plain way: sorted ranks and shape counts compared as tuples, the best of every five
-// cards, and every holding against every runout. The oracle of the tests and the baseline of the benchmark.
+// Hands ranked the plain way: rank counts and shapes compared as tuples, the best of every five cards, and
+// every holding against every runout. The oracle of the tests and the baseline of the benchmark.
 
 #include "equity/exact_equity.h"
 
 #include <array>
+#include <utility>
 
 namespace tavolin::equity::reference {
 
@@ -13,7 +14,7 @@ namespace tavolin::equity::reference {
 using HandKey = std::array<int, 6>;
 
 HandKey fiveCardKey(const std::array<int, 5>& cards);
-HandKey bestKey(CardMask cards);
+std::pair<HandKey, CardMask> bestFive(CardMask cards); // the best key and five cards that make it
 EquityResult plainEquity(CardMask hero, CardMask board, const HoldingWeights& villain);
 
 } // namespace tavolin::equity::reference

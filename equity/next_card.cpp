@@ -1,0 +1,52 @@
+#include "equity/next_card.h"
+
+#include "equity/runout_tally.h"
+
+#include <bit>
+
+namespace tavolin::equity {
+namespace {
+
+double equityOf(const detail::RunoutTally& tally) {
+    const double total = tally.Win + tally.Tie + tally.Lose;
+    return total > 0.0 ? (tally.Win + tally.Tie / 2) / total : 0.0;
+}
+
+} // namespace
+
+// Every runout of the flop holds two next cards, so one pass over the runouts gives every card's equity.
+NextCardEquities nextCardEquities(CardMask hero, CardMask board, const HoldingWeights& villain) {
+    NextCardEquities result;
+    const int boardCount = std::popcount(board);
+    if (!detail::isValidSpot(hero, board) || boardCount == 5) return result;
+    detail::RunoutTallier tallier(hero, board, villain);
+    if (tallier.liveHoldings() == 0) return result;
+    std::array<detail::RunoutTally, kDeckSize> byCard{};
+    detail::RunoutTally sum;
+    detail::forEachRunout(hero | board, 5 - boardCount, [&](CardMask runout) {
+        const detail::RunoutTally tally = tallier.tally(runout);
+        sum.add(tally);
+        for (CardMask rest = runout; rest != 0; rest &= rest - 1)
+            byCard[static_cast<std::size_t>(std::countr_zero(rest))].add(tally);
+    });
+    result.Now = equityOf(sum);
+    result.Unseen = showdown::kFullDeck & ~(hero | board);
+    for (CardMask rest = result.Unseen; rest != 0; rest &= rest - 1) {
+        const auto card = static_cast<std::size_t>(std::countr_zero(rest));
+        result.Equity[card] = equityOf(byCard[card]);
+    }
+    return result;
+}
+
+TrueOuts trueOuts(const NextCardEquities& equities) {
+    TrueOuts outs;
+    outs.Ahead = equities.Unseen != 0 && equities.Now >= 0.5;
+    for (CardMask rest = equities.Unseen; rest != 0; rest &= rest - 1) {
+        const int card = std::countr_zero(rest);
+        if ((equities.Equity[static_cast<std::size_t>(card)] >= 0.5) != outs.Ahead)
+            outs.Cards |= maskOf(card);
+    }
+    return outs;
+}
+
+} // namespace tavolin::equity

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "practice/strength_tier.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavolin::practice {
+
+enum class QuestionKind { kTier, kOuts, kEquity, kDecision, kStraightOuts };
+constexpr int kQuestionKindCount = 5;
+
+// "Strength", "Outs", "Equity", "Call or fold", "Straight outs".
+std::string_view questionName(QuestionKind kind);
+
+enum class Decision { kCall, kFold };
+
+// The outcome of one answer. An unanswered question is wrong.
+struct Verdict {
+    QuestionKind Kind = QuestionKind::kTier;
+    bool Right = false;
+    std::string Answer;      // what the player said, empty for no answer
+    std::string Truth;       // the right answer, short: "STRONG", "8", "37.2%", "call"
+    std::string Explanation; // why, in a sentence or a few lines
+};
+
+// Right when the tier is the one the report's label begins with.
+Verdict checkTier(std::optional<Tier> answer, std::string_view strengthLabel);
+
+// Right when the number is the report's outs exactly.
+Verdict checkOuts(std::optional<double> answer, float outs, std::string_view outsText);
+
+// Right when the answer, in percent, lies within kEquityPoints of the exact equity; exactly that far is
+// right.
+constexpr double kEquityPoints = 5.0;
+Verdict checkEquity(std::optional<double> answerPercent, double equity, std::string_view rangeName);
+
+// Calling is right when the exact equity is at least the price of the call; at exactly the price, too.
+Decision rightDecision(double equity, float price);
+Verdict checkDecision(std::optional<Decision> answer, double equity, float price);
+
+// The drill's outs: right when the number is the example's stated total.
+Verdict checkStraightOuts(std::optional<double> answer, int statedOuts, std::string_view solution,
+                          std::string_view outsText);
+
+} // namespace tavolin::practice

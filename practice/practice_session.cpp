@@ -1,0 +1,111 @@
+#include "practice/practice_session.h"
+
+#include "equity/exact_equity.h"
+#include "practice/straight_drill.h"
+#include "ranges/profiles.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace tavolin::practice {
+namespace {
+
+bool asks(const std::vector<QuestionKind>& questions, QuestionKind kind) {
+    return std::find(questions.begin(), questions.end(), kind) != questions.end();
+}
+
+} // namespace
+
+PracticeSession::PracticeSession(SessionSettings settings)
+    : Settings(std::move(settings)), Dealer(Settings.Seed, Settings.Filter), DrillOrder(Settings.Seed) {
+    // The drill's question needs a worked example to check against.
+    std::erase(Settings.Questions, QuestionKind::kStraightOuts);
+    std::iota(Examples.begin(), Examples.end(), 0);
+    DrillOrder.shuffle(Examples, kStraightExampleCount);
+}
+
+const std::vector<QuestionKind>& PracticeSession::questions() const {
+    return Settings.StraightDrill ? DrillQuestions : Settings.Questions;
+}
+
+const Deal& PracticeSession::deal() {
+    if (!Settings.StraightDrill) return start(Deal{Dealer.next(), -1});
+    // Each pass over the examples takes a new order.
+    if (NextExample == kStraightExampleCount) {
+        NextExample = 0;
+        DrillOrder.shuffle(Examples, kStraightExampleCount);
+    }
+    const int example = Examples[static_cast<std::size_t>(NextExample++)];
+    Deal next{straightExample(example).Cards, example};
+    next.Cards.PreflopProfile = std::clamp(Settings.Filter.PreflopProfile.value_or(1), 0, 3);
+    return start(next);
+}
+
+const Deal& PracticeSession::retry() {
+    if (Missed.empty()) return deal();
+    const Deal oldest = Missed.front();
+    Missed.erase(Missed.begin());
+    return start(oldest);
+}
+
+const Deal& PracticeSession::start(Deal deal) {
+    Current = deal;
+    Reading = readSpot(Current.Cards);
+    Revealed = false;
+    Verdicts.clear();
+    Equity.reset();
+    return Current;
+}
+
+const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
+    if (Revealed) return Verdicts;
+    Revealed = true;
+    const std::vector<QuestionKind>& asked = questions();
+    if (asks(asked, QuestionKind::kEquity) || asks(asked, QuestionKind::kDecision)) {
+        const Spot& spot = Current.Cards;
+        Equity =
+            equity::exactEquity(holeMask(spot), boardMask(spot), villainRange(spot.PreflopProfile)).Equity;
+    }
+    for (const QuestionKind kind : asked) {
+        switch (kind) {
+        case QuestionKind::kTier:
+            Verdicts.push_back(checkTier(answers.Strength, Reading.StrengthLabel));
+            break;
+        case QuestionKind::kOuts:
+            Verdicts.push_back(checkOuts(answers.Outs, Reading.Outs, Reading.OutsText));
+            break;
+        case QuestionKind::kEquity:
+            Verdicts.push_back(checkEquity(answers.EquityPercent, *Equity, rangeName()));
+            break;
+        case QuestionKind::kDecision:
+            Verdicts.push_back(checkDecision(answers.Call, *Equity, priceOfCall(Current.Cards)));
+            break;
+        case QuestionKind::kStraightOuts: {
+            const StraightExample example = straightExample(Current.Example);
+            Verdicts.push_back(
+                checkStraightOuts(answers.Outs, example.StatedOuts, example.Solution, Reading.OutsText));
+            break;
+        }
+        }
+    }
+    for (const Verdict& verdict : Verdicts)
+        Score.record(verdict);
+    const bool allRight =
+        std::all_of(Verdicts.begin(), Verdicts.end(), [](const Verdict& v) { return v.Right; });
+    if (!allRight) Missed.push_back(Current);
+    return Verdicts;
+}
+
+const equity::HoldingWeights& PracticeSession::villainRange(int preflopProfile) {
+    if (Settings.VillainRange) return *Settings.VillainRange;
+    auto& range = ProfileRanges[static_cast<std::size_t>(preflopProfile)];
+    if (!range) range = ranges::profileRange(preflopProfile);
+    return *range;
+}
+
+std::string PracticeSession::rangeName() const {
+    if (Settings.VillainRange) return "given";
+    return std::string(ranges::profileName(Current.Cards.PreflopProfile));
+}
+
+} // namespace tavolin::practice

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "equity/holdings.h"
+#include "practice/answer_check.h"
+#include "practice/session_score.h"
+#include "practice/spot_dealer.h"
+#include "practice/spot_reading.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace tavolin::practice {
+
+struct SessionSettings {
+    std::uint64_t Seed = 1;
+    bool StraightDrill = false; // the worked straight-draw examples instead of dealt spots
+    std::vector<QuestionKind> Questions{QuestionKind::kTier, QuestionKind::kOuts, QuestionKind::kEquity,
+                                        QuestionKind::kDecision}; // asked on each dealt spot, in this order
+    SpotFilter Filter;                                            // the drill reads only its profile
+    std::optional<equity::HoldingWeights> VillainRange;           // instead of the profile's range
+};
+
+// The player's answers to the questions of one spot; an empty field is no answer.
+struct Answers {
+    std::optional<Tier> Strength;
+    std::optional<double> Outs;
+    std::optional<double> EquityPercent;
+    std::optional<Decision> Call;
+};
+
+struct Deal {
+    Spot Cards;
+    int Example = -1; // the straight-draw example shown, -1 for a dealt spot
+};
+
+// A practice session: deals spots, asks the chosen questions, checks the answers against the report and
+// the exact equity, and keeps the score and the spots missed. Nothing is written anywhere.
+class PracticeSession {
+public:
+    explicit PracticeSession(SessionSettings settings);
+
+    // A fresh spot, or the next example of the drill.
+    const Deal& deal();
+    // The oldest missed spot again (it leaves the missed list); a fresh one when none is missed.
+    const Deal& retry();
+
+    const Deal& current() const { return Current; }
+    const SpotReading& reading() const { return Reading; }
+    const std::vector<QuestionKind>& questions() const;
+    const SessionSettings& settings() const { return Settings; }
+
+    // Checks every question of the current deal once; later calls before the next deal change nothing.
+    // Any wrong answer puts the deal on the missed list.
+    const std::vector<Verdict>& reveal(const Answers& answers);
+    bool revealed() const { return Revealed; }
+    const std::vector<Verdict>& verdicts() const { return Verdicts; }
+    // The exact equity against the villain's range; known once revealed when an equity or a call question
+    // was asked.
+    std::optional<double> equity() const { return Equity; }
+
+    const SessionScore& score() const { return Score; }
+    const std::vector<Deal>& missed() const { return Missed; }
+
+private:
+    const Deal& start(Deal deal);
+    const equity::HoldingWeights& villainRange(int preflopProfile);
+    std::string rangeName() const;
+
+    SessionSettings Settings;
+    SpotDealer Dealer;
+    RandomSource DrillOrder;
+    std::array<int, 96> Examples{};
+    int NextExample = 0;
+    std::vector<QuestionKind> DrillQuestions{QuestionKind::kStraightOuts};
+    std::array<std::optional<equity::HoldingWeights>, 4> ProfileRanges;
+
+    Deal Current;
+    SpotReading Reading;
+    bool Revealed = false;
+    std::vector<Verdict> Verdicts;
+    std::optional<double> Equity;
+    SessionScore Score;
+    std::vector<Deal> Missed;
+};
+
+} // namespace tavolin::practice

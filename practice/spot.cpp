@@ -1,0 +1,102 @@
+#include "practice/spot.h"
+
+#include "equity/cards.h"
+#include "ranges/profiles.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tavolin::practice {
+namespace {
+
+struct BetFraction {
+    std::string_view Name;
+    int Numerator;
+    int Denominator;
+};
+
+constexpr std::array<BetFraction, kBetSizeCount> kBetFractions{{
+    {"1/3 pot", 1, 3},
+    {"1/2 pot", 1, 2},
+    {"2/3 pot", 2, 3},
+    {"3/4 pot", 3, 4},
+    {"pot", 1, 1},
+}};
+
+void appendCard(std::string& text, int card) {
+    if (!text.empty()) text += ' ';
+    text += equity::cardName(card);
+}
+
+} // namespace
+
+Street streetOf(const Spot& spot) {
+    return spot.BoardCount == 3 ? Street::kFlop : spot.BoardCount == 4 ? Street::kTurn : Street::kRiver;
+}
+
+CardMask holeMask(const Spot& spot) {
+    return equity::maskOf(spot.Hole[0]) | equity::maskOf(spot.Hole[1]);
+}
+
+CardMask boardMask(const Spot& spot) {
+    CardMask mask = 0;
+    for (int i = 0; i < spot.BoardCount; ++i)
+        mask |= equity::maskOf(spot.Board[static_cast<std::size_t>(i)]);
+    return mask;
+}
+
+std::string holeText(const Spot& spot) {
+    std::string text;
+    for (const int card : spot.Hole)
+        appendCard(text, card);
+    return text;
+}
+
+std::string boardText(const Spot& spot) {
+    std::string text;
+    for (int i = 0; i < spot.BoardCount; ++i)
+        appendCard(text, spot.Board[static_cast<std::size_t>(i)]);
+    return text;
+}
+
+std::string potText(const Spot& spot) {
+    return spot.Pot > 0 ? std::to_string(spot.Pot) : std::string();
+}
+
+std::string heroBetText(const Spot& spot) {
+    return spot.Pot > 0 ? std::string("0") : std::string();
+}
+
+std::string villainBetText(const Spot& spot) {
+    return spot.Pot > 0 ? std::to_string(spot.VillainBet) : std::string();
+}
+
+std::string stackText(const Spot& spot) {
+    return spot.Pot > 0 ? std::to_string(spot.Stack) : std::string();
+}
+
+std::string_view betSizeName(BetSize size) {
+    return kBetFractions[static_cast<std::size_t>(size)].Name;
+}
+
+int betAmount(int pot, BetSize size) {
+    const BetFraction& fraction = kBetFractions[static_cast<std::size_t>(size)];
+    return (2 * pot * fraction.Numerator + fraction.Denominator) / (2 * fraction.Denominator);
+}
+
+float priceOfCall(const Spot& spot) {
+    if (spot.Pot <= 0) return 0.0f;
+    const float call = static_cast<float>(std::min(spot.VillainBet, spot.Stack));
+    return call / (static_cast<float>(spot.Pot) + 2.0f * call);
+}
+
+std::string describeSpot(const Spot& spot) {
+    std::string text = holeText(spot) + " | " + boardText(spot);
+    if (spot.Pot > 0) {
+        text += " | pot " + potText(spot) + ", bet " + villainBetText(spot) + " (" +
+                std::string(betSizeName(spot.Bet)) + "), stack " + stackText(spot);
+    }
+    return text + " | " + std::string(ranges::profileName(spot.PreflopProfile));
+}
+
+} // namespace tavolin::practice

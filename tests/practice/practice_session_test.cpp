@@ -1,0 +1,69 @@
+#include "practice/practice_session.h"
+#include "practice/straight_drill.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace tavolin::practice {
+namespace {
+
+SessionSettings riverSpots(std::uint64_t seed, std::vector<QuestionKind> questions) {
+    SessionSettings settings;
+    settings.Seed = seed;
+    settings.Questions = std::move(questions);
+    settings.Filter.OnStreet = Street::kRiver;
+    return settings;
+}
+
+Answers outsOnly(float outs) {
+    Answers answers;
+    answers.Outs = outs;
+    return answers;
+}
+
+// One pass of the drill shows every worked example once, and the analysis' own outs are the stated answer.
+TEST(PracticeSession, StraightDrillPassesEveryExampleOnce) {
+    SessionSettings drill;
+    drill.Seed = 3;
+    drill.StraightDrill = true;
+    PracticeSession session(drill);
+    std::set<int> shown;
+    for (int i = 0; i < kStraightExampleCount; ++i) {
+        const Deal& deal = session.deal();
+        shown.insert(deal.Example);
+        EXPECT_EQ(deal.Cards, straightExample(deal.Example).Cards);
+        EXPECT_TRUE(session.reveal(outsOnly(session.reading().Outs))[0].Right) << describeSpot(deal.Cards);
+    }
+    EXPECT_EQ(shown.size(), 96u);
+    EXPECT_EQ(session.score().of(QuestionKind::kStraightOuts).Right, 96);
+    EXPECT_EQ(session.score().streak(), 96);
+    EXPECT_TRUE(session.missed().empty());
+}
+
+// A spot answered wrongly waits on the missed list; retried and answered with the truth, it leaves it.
+TEST(PracticeSession, MissedSpotsComeBackUntilAnsweredRight) {
+    PracticeSession session(riverSpots(11, SessionSettings{}.Questions));
+    const Spot first = session.deal().Cards;
+    EXPECT_EQ(session.reveal({}).size(), 4u);
+    EXPECT_EQ(session.missed().size(), 1u);
+    EXPECT_EQ(session.score().streak(), 0);
+    session.deal();
+
+    EXPECT_EQ(session.retry().Cards, first);
+    EXPECT_TRUE(session.missed().empty());
+    const SpotReading& reading = session.reading();
+    PracticeSession oracle(riverSpots(11, {QuestionKind::kEquity}));
+    oracle.deal();
+    oracle.reveal({});
+    const double equity = *oracle.equity();
+    const Answers right{tierOfLabel(reading.StrengthLabel), reading.Outs, 100.0 * equity,
+                        rightDecision(equity, priceOfCall(first))};
+    for (const Verdict& verdict : session.reveal(right))
+        EXPECT_TRUE(verdict.Right) << questionName(verdict.Kind) << ": " << verdict.Explanation;
+    EXPECT_TRUE(session.missed().empty());
+    EXPECT_EQ(session.score().streak(), 4);
+    EXPECT_EQ(session.score().of(QuestionKind::kEquity).Wrong, 1);
+}
+
+} // namespace
+} // namespace tavolin::practice

@@ -1,0 +1,179 @@
+#include "ui/board_range_table.h"
+
+#include "equity/range_on_board.h"
+#include "ui/study_style.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tavolin {
+namespace {
+
+enum Column { kClass, kHoldings, kShare, kBeatHero, kColumnCount };
+
+// The row's share against the largest share shown, 0..1.
+constexpr int kBarRole = Qt::UserRole;
+
+// Draws a bar behind the class name, as long as its share against the largest, so the shape of the range
+// shows at a glance.
+class ShareBarDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QVariant share = index.data(kBarRole);
+        if (share.isValid()) {
+            const QRect cell = option.rect.adjusted(2, 3, -2, -3);
+            painter->fillRect(QRectF(cell.left(), cell.top(), cell.width() * share.toDouble(), cell.height()),
+                              QColor(214, 98, 36, 70));
+        }
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+};
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+QString className(equity::BoardClass boardClass) {
+    const std::string_view name = equity::boardClassName(boardClass);
+    QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text;
+}
+
+} // namespace
+
+BoardRangeTable::BoardRangeTable(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("boardRangeTable"));
+    study::usePaperLook(this);
+
+    lblSummary = new QLabel(this);
+    lblSummary->setObjectName(QStringLiteral("lblBoardSummary"));
+    lblSummary->setWordWrap(true);
+
+    table = new QTableWidget(0, kColumnCount, this);
+    table->setObjectName(QStringLiteral("tblBoardRange"));
+    QFont tableFont = table->font();
+    tableFont.setPointSizeF(tableFont.pointSizeF() * 0.95);
+    table->setFont(tableFont);
+    table->setHorizontalHeaderLabels({tr("Villain holds"), tr("Holdings"), tr("Share"), tr("Beat you")});
+    table->horizontalHeaderItem(kBeatHero)->setToolTip(tr("Holdings that rank above your hand right now"));
+    table->verticalHeader()->hide();
+    table->setShowGrid(false);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setItemDelegateForColumn(kClass, new ShareBarDelegate(table));
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionResizeMode(kClass, QHeaderView::Stretch);
+    const int headerMargin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (const int column : {kHoldings, kShare, kBeatHero}) {
+        const QString widest = column == kShare ? QStringLiteral("100.0%") : QStringLiteral("1,326.0");
+        const QString title = table->horizontalHeaderItem(column)->text();
+        const int width = std::max(header->fontMetrics().horizontalAdvance(title) + headerMargin,
+                                   table->fontMetrics().horizontalAdvance(widest) + 10);
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+        header->resizeSection(column, width);
+        table->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    table->horizontalHeaderItem(kClass)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(10, 8, 10, 10);
+    column->setSpacing(4);
+    column->addWidget(study::titleLabel(tr("Range on this board"), this));
+    column->addWidget(lblSummary);
+    column->addWidget(table);
+    clear();
+}
+
+void BoardRangeTable::clear() {
+    table->setRowCount(0);
+    table->hide();
+    lblSummary->setText(tr("Pick two hole cards and a flop."));
+}
+
+void BoardRangeTable::showSpot(equity::CardMask hero, equity::CardMask board,
+                               const equity::HoldingWeights& range) {
+    const equity::RangeOnBoard spot = equity::rangeOnBoard(hero, board, range);
+    if (spot.Holdings <= 0.0) {
+        clear();
+        lblSummary->setText(tr("No live holdings in the range."));
+        return;
+    }
+    table->setRowCount(0);
+    LargestShare = 0.0;
+    for (const equity::BoardClassRow& row : spot.Rows)
+        LargestShare = std::max(LargestShare, row.Share);
+    double beatHero = 0.0;
+    for (int made = 0; made < equity::kMadeClassCount; ++made) {
+        const equity::BoardClassRow& row = spot.Rows[made];
+        beatHero += row.BeatHero;
+        if (row.Holdings > 0.0)
+            addRow(className(static_cast<equity::BoardClass>(made)), row.Holdings, row.Share, row.BeatHero);
+    }
+    bool draws = false;
+    for (int draw = equity::kMadeClassCount; spot.HasDraws && draw < equity::kBoardClassCount; ++draw) {
+        const equity::BoardClassRow& row = spot.Rows[draw];
+        if (row.Holdings <= 0.0) continue;
+        if (!draws) addSection(tr("Draws among them"));
+        draws = true;
+        addRow(className(static_cast<equity::BoardClass>(draw)), row.Holdings, row.Share, row.BeatHero);
+    }
+    lblSummary->setText(tr("%1 live holdings; %2 of them (%3) beat you now.")
+                            .arg(study::holdingsText(spot.Holdings, Separator),
+                                 study::decimalText(beatHero, 1, Separator),
+                                 study::percentText(beatHero / spot.Holdings, 1, Separator)));
+    table->show();
+    fitHeight();
+}
+
+void BoardRangeTable::addRow(const QString& name, double holdings, double share, double beatHero) {
+    const int row = table->rowCount();
+    table->insertRow(row);
+    QTableWidgetItem* nameCell = cell(name, Qt::AlignLeft);
+    nameCell->setToolTip(name);
+    nameCell->setData(kBarRole, share / LargestShare);
+    table->setItem(row, kClass, nameCell);
+    table->setItem(row, kHoldings, cell(study::decimalText(holdings, 1, Separator), Qt::AlignRight));
+    table->setItem(row, kShare, cell(study::percentText(share, 1, Separator), Qt::AlignRight));
+    auto* beatCell = cell(study::decimalText(beatHero, 1, Separator), Qt::AlignRight);
+    if (beatHero > 0.0)
+        beatCell->setForeground(QColor(198, 40, 40));
+    else
+        beatCell->setForeground(QColor(150, 156, 164));
+    table->setItem(row, kBeatHero, beatCell);
+}
+
+void BoardRangeTable::addSection(const QString& name) {
+    const int row = table->rowCount();
+    table->insertRow(row);
+    auto* heading = cell(name, Qt::AlignLeft);
+    QFont font = table->font();
+    font.setItalic(true);
+    heading->setFont(font);
+    heading->setForeground(QColor(96, 102, 110));
+    table->setItem(row, kClass, heading);
+    table->setSpan(row, kClass, 1, kColumnCount);
+}
+
+void BoardRangeTable::fitHeight() {
+    int height = table->horizontalHeader()->height() + 2 * table->frameWidth();
+    for (int row = 0; row < table->rowCount(); ++row)
+        height += table->rowHeight(row);
+    table->setFixedHeight(height);
+}
+
+} // namespace tavolin

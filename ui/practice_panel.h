@@ -1,0 +1,109 @@
+#pragma once
+
+#include "practice/practice_session.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QWidget;
+
+namespace tavolin {
+
+// The practice panel: the player chooses the questions and the filters, the panel deals spots and asks,
+// the player answers with the mouse or the keyboard, and the panel shows what was right and wrong with the
+// running score. It knows nothing of the window; the window follows its signals.
+//
+// Keys while practising (handleKey): n w m s v u choose the strength tier (u is the nuts); digits, "." and
+// "-" type the outs or the equity and Enter confirms them; c / f call or fold. Once every question has an
+// answer the panel checks them. Then Enter deals the next spot and r retries the oldest missed one.
+// Escape ends practice.
+class PracticePanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit PracticePanel(QWidget* parent = nullptr);
+    ~PracticePanel() override;
+
+    bool isPractising() const { return Session != nullptr; }
+    // The running session, for a closer look; null when not practising.
+    const practice::PracticeSession* session() const { return Session.get(); }
+
+    // Starts with the settings chosen on the panel, or with these.
+    void startPractice();
+    void startPractice(const practice::SessionSettings& settings);
+    void endPractice();
+
+    // The window hands every key here while practising; true when the panel used it.
+    bool handleKey(QKeyEvent* event);
+
+signals:
+    // Emitted once when practice begins, before the first spot: the window keeps its table to restore.
+    void practiceStarted();
+    // A spot to put on the table with the report hidden: hole "Ah Kh", board "Qh 7h 2c", the amounts as the
+    // window's boxes take them (all empty in the straight-draw drill) and the villain's preflop profile 0..3.
+    void spotDealt(const QString& hole, const QString& board, const QString& pot, const QString& heroBet,
+                   const QString& villainBet, const QString& stack, int preflopProfile);
+    // The answers are checked: the window shows the report, the exact equity and the range now.
+    void answered();
+    // Practice is over: the window restores the table it had before practiceStarted().
+    void practiceEnded();
+
+private:
+    struct QuestionRow;
+
+    void createSetup();
+    void createSession();
+    void buildQuestionRows();
+    QWidget* createNumberBox(QuestionRow& row, int index);
+    QWidget* createChoices(QuestionRow& row);
+    void dealNext(bool retryMissed);
+    void showDeal();
+    void chooseTier(practice::Tier tier);
+    void chooseDecision(practice::Decision decision);
+    void confirmNumber();
+    void advance();
+    void reveal();
+    void showScore();
+    QuestionRow* currentRow();
+    QuestionRow* rowOf(practice::QuestionKind kind);
+    // The index of the right choice button of a tier or call question once checked; -1 for others.
+    int rightChoice(practice::QuestionKind kind) const;
+    practice::SessionSettings chosenSettings() const;
+
+    // Setup
+    QWidget* Setup = nullptr;
+    std::array<QCheckBox*, 4> QuestionChecks{};
+    QCheckBox* DrillCheck = nullptr;
+    QComboBox* StreetBox = nullptr;
+    QComboBox* BoardBox = nullptr;
+    QComboBox* ProfileBox = nullptr;
+    QSpinBox* SeedBox = nullptr;
+    QLabel* SetupNote = nullptr;
+
+    // Session
+    QWidget* Play = nullptr;
+    QLabel* SpotLabel = nullptr;
+    QWidget* Questions = nullptr;
+    std::vector<std::unique_ptr<QuestionRow>> Rows;
+    QPlainTextEdit* Explanation = nullptr;
+    QPushButton* CheckButton = nullptr;
+    QPushButton* NextButton = nullptr;
+    QPushButton* RetryButton = nullptr;
+    QLabel* ScoreLabel = nullptr;
+
+    std::unique_ptr<practice::PracticeSession> Session;
+    std::optional<practice::Tier> ChosenTier;
+    std::optional<practice::Decision> ChosenDecision;
+    int CurrentQuestion = 0;
+};
+
+} // namespace tavolin

@@ -1,0 +1,164 @@
+#include "ui/range_grid.h"
+
+#include "ranges/starting_hands.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <algorithm>
+#include <cmath>
+
+namespace tavolin {
+namespace {
+
+constexpr int kPreferredCell = 28;
+constexpr int kSmallestCell = 20;
+
+const QColor kEmptyCell(238, 240, 242);
+const QColor kEmptyPair(226, 229, 233);
+const QColor kFullCell(214, 98, 36);
+const QColor kGridLine(255, 255, 255);
+
+QColor blend(const QColor& from, const QColor& to, double share) {
+    const auto mix = [share](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * share)); };
+    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
+}
+
+bool isDark(const QColor& color) {
+    return 0.299 * color.red() + 0.587 * color.green() + 0.114 * color.blue() < 150.0;
+}
+
+// Calls `visit` with the holding index of every holding of a starting hand.
+template <typename Visit> void forEachHolding(const ranges::StartingHand& hand, Visit visit) {
+    for (int first = 0; first < 4; ++first) {
+        for (int second = 0; second < 4; ++second) {
+            const bool pair = hand.High == hand.Low;
+            if (pair ? first >= second : (first == second) != hand.Suited) continue;
+            visit(equity::holdingIndex(equity::cardOf(first, hand.High), equity::cardOf(second, hand.Low)));
+        }
+    }
+}
+
+QString handLabel(const ranges::StartingHand& hand) {
+    return QString::fromStdString(ranges::startingHandName(hand));
+}
+
+} // namespace
+
+RangeGrid::RangeGrid(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("rangeGrid"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void RangeGrid::setWeights(const equity::HoldingWeights& weights) {
+    Weights = weights;
+    update();
+}
+
+double RangeGrid::cellWeight(int row, int column) const {
+    double sum = 0.0;
+    int count = 0;
+    forEachHolding(ranges::gridHand(row, column), [&](int holding) {
+        sum += Weights[holding];
+        ++count;
+    });
+    return count > 0 ? sum / count : 0.0;
+}
+
+double RangeGrid::cellSize() const {
+    return std::max(1, std::min(width(), height()) / kSide);
+}
+
+QRect RangeGrid::cellRect(int row, int column) const {
+    const int size = static_cast<int>(cellSize());
+    const int left = (width() - size * kSide) / 2;
+    return {left + column * size, row * size, size, size};
+}
+
+QPoint RangeGrid::cellAt(QPointF position) const {
+    const QRect first = cellRect(0, 0);
+    const int column = static_cast<int>(std::floor((position.x() - first.left()) / first.width()));
+    const int row = static_cast<int>(std::floor((position.y() - first.top()) / first.height()));
+    if (row < 0 || row >= kSide || column < 0 || column >= kSide) return {-1, -1};
+    return {column, row};
+}
+
+QSize RangeGrid::sizeHint() const {
+    return {kSide * kPreferredCell, kSide * kPreferredCell};
+}
+
+QSize RangeGrid::minimumSizeHint() const {
+    return {kSide * kSmallestCell, kSide * kSmallestCell};
+}
+
+void RangeGrid::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QFont font = this->font();
+    const int size = static_cast<int>(cellSize());
+    font.setPixelSize(std::max(8, static_cast<int>(size * 0.4)));
+    painter.setFont(font);
+    for (int row = 0; row < kSide; ++row) {
+        for (int column = 0; column < kSide; ++column) {
+            const QRect cell = cellRect(row, column);
+            const QColor fill =
+                blend(row == column ? kEmptyPair : kEmptyCell, kFullCell, cellWeight(row, column));
+            painter.fillRect(cell, kGridLine);
+            painter.fillRect(cell.adjusted(0, 0, -1, -1), fill);
+            painter.setPen(isDark(fill) ? Qt::white : QColor(70, 74, 80));
+            painter.drawText(cell.adjusted(0, 0, -1, -1), Qt::AlignCenter,
+                             handLabel(ranges::gridHand(row, column)));
+        }
+    }
+}
+
+void RangeGrid::paintCell(int row, int column) {
+    LastCell = {column, row};
+    const ranges::StartingHand hand = ranges::gridHand(row, column);
+    bool changed = false;
+    forEachHolding(hand, [&](int holding) { changed = changed || Weights[holding] != PaintWeight; });
+    if (!changed) return;
+    ranges::setStartingHand(Weights, hand, PaintWeight);
+    update(cellRect(row, column));
+    emit edited();
+}
+
+void RangeGrid::mousePressEvent(QMouseEvent* event) {
+    const QPoint cell = cellAt(event->position());
+    if (event->button() != Qt::LeftButton || cell.x() < 0) return;
+    Painting = true;
+    PaintWeight = cellWeight(cell.y(), cell.x()) > 0.0 ? 0.0 : 1.0;
+    paintCell(cell.y(), cell.x());
+}
+
+void RangeGrid::mouseMoveEvent(QMouseEvent* event) {
+    if (!Painting) return;
+    const QPoint cell = cellAt(event->position());
+    if (cell.x() >= 0 && cell != LastCell) paintCell(cell.y(), cell.x());
+}
+
+void RangeGrid::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) Painting = false;
+}
+
+bool RangeGrid::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint cell = cellAt(help->pos());
+    if (cell.x() < 0) {
+        QToolTip::hideText();
+        return true;
+    }
+    const ranges::StartingHand hand = ranges::gridHand(cell.y(), cell.x());
+    const double weight = cellWeight(cell.y(), cell.x());
+    QToolTip::showText(help->globalPos(),
+                       tr("%1: %2 holdings, %3% in the range")
+                           .arg(handLabel(hand))
+                           .arg(ranges::holdingsOf(hand))
+                           .arg(std::lround(weight * 100.0)),
+                       this, cellRect(cell.y(), cell.x()));
+    return true;
+}
+
+} // namespace tavolin
