@@ -4,20 +4,40 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <charconv>
+#include <functional>
 
 namespace tavolin::cli {
 namespace {
 
-// Reads a profile as the option's value arrives, so that a bad one names the option.
-void addProfileOption(CLI::App& app, const std::string& name, ProfileKind kind, int& profile) {
-    app.add_option_function<std::string>(name, [name, kind, &profile](const std::string& value) {
-        const auto index = readProfile(value, kind);
-        if (!index) {
-            throw CLI::ValidationError(name, "option " + name + " takes " + profileChoices(kind) +
-                                                 ", not \"" + value + "\"");
-        }
-        profile = *index;
+constexpr int kMaxDeal = 1000000;
+const std::vector<std::string> kDealOnly{"--seed", "--street", "--board"};
+const std::vector<std::string> kHandOnly{"--pot",           "--hero-bet", "--villain-bet", "--stack",
+                                         "--postflop",      "--raw",      "--json",        "--equity",
+                                         "--villain-count", "--range"};
+
+// An option whose value is read as it arrives, so that a bad one names the option and what it takes.
+void addReadOption(CLI::App& app, const std::string& name, const std::string& takes,
+                   std::function<bool(const std::string&)> read) {
+    app.add_option_function<std::string>(name, [name, takes, read](const std::string& value) {
+        if (!read(value))
+            throw CLI::ValidationError(name,
+                                       "option " + name + " takes " + takes + ", not \"" + value + "\"");
     });
+}
+
+template <typename Number> bool readWhole(const std::string& text, Number& value, Number low, Number high) {
+    Number read{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+    if (error != std::errc{} || end != text.data() + text.size() || read < low || read > high) return false;
+    value = read;
+    return true;
+}
+
+// Keeps the value when there is one; an empty optional means not readable.
+template <typename Value> bool assign(std::optional<Value>& target, const std::optional<Value>& value) {
+    if (value) target = value;
+    return value.has_value();
 }
 
 // CLI11 names the option before a colon; the messages here say what to do instead.
@@ -30,6 +50,13 @@ std::string explain(const CLI::ParseError& error) {
     return what;
 }
 
+std::optional<std::string> firstGiven(const CLI::App& app, const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        if (app.count(name) > 0) return name;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
@@ -39,6 +66,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     }
     SingleRequest single;
     HandRequest& hand = single.Hand;
+    DealRequest deal;
+    std::optional<int> preflop;
     std::vector<std::string> positional;
     bool batch = false;
 
@@ -51,13 +80,33 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     app.add_option("--hero-bet", hand.HeroBet);
     app.add_option("--villain-bet", hand.VillainBet);
     app.add_option("--stack", hand.Stack);
-    addProfileOption(app, "--preflop", ProfileKind::kPreflop, hand.Preflop);
-    addProfileOption(app, "--postflop", ProfileKind::kPostflop, hand.Postflop);
+    addReadOption(app, "--preflop", profileChoices(ProfileKind::kPreflop),
+                  [&preflop](const std::string& value) {
+                      return assign(preflop, readProfile(value, ProfileKind::kPreflop));
+                  });
+    addReadOption(app, "--postflop", profileChoices(ProfileKind::kPostflop),
+                  [&hand](const std::string& value) {
+                      const auto profile = readProfile(value, ProfileKind::kPostflop);
+                      hand.Postflop = profile.value_or(hand.Postflop);
+                      return profile.has_value();
+                  });
     app.add_flag("--villain-count", hand.VillainCount);
     app.add_flag("--raw", single.Raw);
     app.add_flag("--json", single.Json);
     app.add_flag("--equity", hand.Equity);
     app.add_option_function<std::string>("--range", [&hand](const std::string& text) { hand.Range = text; });
+    addReadOption(app, "--deal", "a number of spots from 1 to " + std::to_string(kMaxDeal),
+                  [&deal](const std::string& value) { return readWhole(value, deal.Count, 1, kMaxDeal); });
+    addReadOption(app, "--seed", "a whole number from 0 to 18446744073709551615",
+                  [&deal](const std::string& value) {
+                      return readWhole<std::uint64_t>(value, deal.Seed, 0, UINT64_MAX);
+                  });
+    addReadOption(app, "--street", "flop, turn or river", [&deal](const std::string& value) {
+        return assign(deal.Filter.OnStreet, practice::readStreet(value));
+    });
+    addReadOption(app, "--board", "dry, coordinated, paired or flush", [&deal](const std::string& value) {
+        return assign(deal.Filter.Board, practice::readBoardKind(value));
+    });
     app.add_option("cards", positional);
 
     try {
@@ -68,6 +117,16 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     for (const std::string& extra : app.remaining()) {
         if (extra != "--") return UsageError{"unknown option " + extra};
     }
+    hand.Preflop = preflop.value_or(hand.Preflop);
+    if (app.count("--deal") > 0) {
+        if (batch || !positional.empty())
+            return UsageError{"--deal writes spots; it takes no cards and no --batch"};
+        if (const auto option = firstGiven(app, kHandOnly))
+            return UsageError{*option + " does not go with --deal"};
+        deal.Filter.PreflopProfile = preflop;
+        return deal;
+    }
+    if (const auto option = firstGiven(app, kDealOnly)) return UsageError{*option + " goes with --deal only"};
     if (batch) {
         if (!positional.empty())
             return UsageError{"--batch reads its hands from standard input, not arguments"};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/deal.h"
 #include "cli/hand_request.h"
 
 #include <string>
@@ -22,7 +23,7 @@ struct UsageError {
     std::string Message;
 };
 
-using CommandLine = std::variant<SingleRequest, BatchRequest, HelpRequest, UsageError>;
+using CommandLine = std::variant<SingleRequest, BatchRequest, DealRequest, HelpRequest, UsageError>;
 
 // Reads the arguments after the program name.
 CommandLine parseCommandLine(const std::vector<std::string>& args);

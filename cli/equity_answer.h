@@ -25,8 +25,8 @@ struct EquityFigures {
     std::string Text; // the same in lines ending in "\n", numbers with the report's separator
 };
 
-// `hero` holds two cards and `board` three to five.
+// `hero` holds two cards and `board` three to five; `ruleOuts` is the report's Outs as printed.
 EquityFigures equityFigures(equity::CardMask hero, equity::CardMask board, const VillainRange& range,
-                            std::string_view decimalSeparator);
+                            std::string_view ruleOuts, std::string_view decimalSeparator);
 
 } // namespace tavolin::cli

@@ -2,6 +2,7 @@
 
 #include "analysis/analyse_hand.h"
 #include "analysis/card_input.h"
+#include "analysis/number_format.h"
 #include "cli/equity_answer.h"
 #include "cli/report_fields.h"
 #include "equity/cards.h"
@@ -39,7 +40,8 @@ HandOutcome analyseRequest(const HandRequest& request, std::string_view decimalS
         // The analysis has accepted both texts, so the equity reader, which takes more forms, reads them too.
         const auto hero = equity::readCardList(request.Hole);
         const auto cards = equity::readCardList(request.Board);
-        EquityFigures figures = equityFigures(hero.value_or(0), cards.value_or(0), range, decimalSeparator);
+        EquityFigures figures = equityFigures(hero.value_or(0), cards.value_or(0), range,
+                                              formatShortest(ctx.Outs, decimalSeparator), decimalSeparator);
         outcome.Equity = std::move(figures.Json);
         outcome.EquityText = std::move(figures.Text);
     }

@@ -7,6 +7,7 @@ const std::string_view kHelpText = R"(tavolin-report - the Tavolin hand analysis
 Usage:
   tavolin-report HOLE BOARD [options]
   tavolin-report --batch < hands.jsonl > answers.jsonl
+  tavolin-report --deal N [--seed S] [--street S] [--board K] [--preflop P] > spots.jsonl
   tavolin-report --help
 
 HOLE is two cards one blank apart ("Ad 7d"); BOARD is three to five cards ("3s 4c 5h",
@@ -28,6 +29,14 @@ Options (amounts are read as a player types them into the window: "100", "12.5",
   --range TEXT      the villain's range, as in "QQ+, AKs, AJo+, 88-55, K9s-K6s, AhKh, AQo:0.5";
                     without it the preflop profile's: nit top 12%, semiloose 25%, loose 40%,
                     fish 70% of the starting hands
+
+Practice spots (--deal writes them as batch lines that --batch reads back):
+  --deal N          deal N random spots: hole cards, a board, a pot, the villain's bet as a
+                    common fraction of the pot and a stack, one JSON line each, with an "id"
+  --seed S          the seed (default 1): the same seed and filters give the same lines
+  --street S        only flop, turn or river spots
+  --board K         only boards the report reads as dry, coordinated, paired or flush
+  --preflop P       only spots against this villain profile (else any of the four)
 
 The pot-odds, SPR and commitment lines appear when the pot and the stack are above 0 and
 neither bet is negative. Numbers are printed with the decimal separator of LC_ALL / LC_NUMERIC.

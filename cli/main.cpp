@@ -61,6 +61,10 @@ int main(int argc, char** argv) {
     }
     std::ios::sync_with_stdio(false);
     const std::string separator = environmentDecimalSeparator();
+    if (const auto* deal = std::get_if<DealRequest>(&commandLine)) {
+        writeDeal(*deal, std::cout);
+        return std::cout.good() ? 0 : 1;
+    }
     if (std::holds_alternative<BatchRequest>(commandLine)) {
         runBatch(std::cin, std::cout, separator);
         return 0;

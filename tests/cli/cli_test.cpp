@@ -21,6 +21,13 @@ std::string summary(const CommandLine& line) {
     if (const auto* error = std::get_if<UsageError>(&line)) return "error: " + error->Message;
     if (std::holds_alternative<HelpRequest>(line)) return "help";
     if (std::holds_alternative<BatchRequest>(line)) return "batch";
+    if (const auto* deal = std::get_if<DealRequest>(&line)) {
+        const practice::SpotFilter& only = deal->Filter;
+        return "deal " + std::to_string(deal->Count) + " " + std::to_string(deal->Seed) + " " +
+               std::to_string(static_cast<int>(only.OnStreet.value_or(practice::Street(9)))) +
+               std::to_string(static_cast<int>(only.Board.value_or(practice::BoardKind(9)))) +
+               std::to_string(only.PreflopProfile.value_or(9));
+    }
     const auto& [h, raw, asJson] = std::get<SingleRequest>(line);
     std::ostringstream text;
     text << h.Hole << '|' << h.Board << '|' << h.Pot << '|' << h.HeroBet << '|' << h.VillainBet << '|'
@@ -47,6 +54,17 @@ TEST(CommandLine, ReadsOptionsNamesAndSaysWhatIsWrong) {
         {"Ad 7d;3s 4c 5h;--colour", "error: unknown option --colour"},
         {"--batch;Ad 7d", "error: --batch reads its hands from standard input"},
         {"--batch", "batch"},
+        {"--deal;5", "deal 5 1 999"},
+        {"--deal=7;--seed;18446744073709551615;--street;river;--board;paired;--preflop;nit",
+         "deal 7 18446744073709551615 220"},
+        {"--deal;0", "error: option --deal takes a number of spots from 1 to 1000000, not \"0\""},
+        {"--deal;2;--board;wet",
+         "error: option --board takes dry, coordinated, paired or flush, not \"wet\""},
+        {"--deal;2;--street;preflop", "error: option --street takes flop, turn or river"},
+        {"--deal;2;--seed;-1", "error: option --seed takes a whole number"},
+        {"--deal;2;--json", "error: --json does not go with --deal"},
+        {"--deal;2;Ad 7d", "error: --deal writes spots; it takes no cards"},
+        {"Ad 7d;3s 4c 5h;--seed;3", "error: --seed goes with --deal only"},
         {"Ad 7d;--bogus;--help", "help"},
     };
     for (const auto& [joined, expected] : cases) {
@@ -141,6 +159,18 @@ TEST(Batch, FieldsEqualWhatTheReportPrintsAndEquityComesOnRequest) {
         EXPECT_NEAR(figures["random"]["equity"].get<double>(),
                     figures["random"]["win"].get<double>() + figures["random"]["tie"].get<double>() / 2,
                     1e-12);
+        const json nextCards = figures.value("nextCard", json::array());
+        EXPECT_EQ(nextCards.size(), street < 2 ? 47u - street : 0u);
+        for (const json& next : nextCards) {
+            const bool out = figures["range"]["equity"] < 0.5 ? next["equity"] >= 0.5 : next["equity"] < 0.5;
+            const json& outs = figures["trueOuts"]["cards"];
+            EXPECT_EQ(out, std::find(outs.begin(), outs.end(), next["card"]) != outs.end()) << next;
+            EXPECT_EQ(line.dump().find(next["card"].get<std::string>()), std::string::npos) << next;
+        }
+        double made = 0.0;
+        for (std::size_t row = 0; row < 12; ++row)
+            made += figures["board"][row]["holdings"].get<double>();
+        EXPECT_NEAR(made, figures["range"]["holdings"].get<double>(), 1e-9);
         line["range"] = figures["range"]["text"];
         EXPECT_EQ(json::parse(answerBatchLine(line.dump(), separator))["equity"], figures) << line;
     }
@@ -185,6 +215,30 @@ TEST(Batch, IdsNumbersAndNamesAnswerLikeTheTextsOfOldAndErrorsSayWhy) {
         EXPECT_NE(answer.value("error", "").find(message), std::string::npos) << line << " -> " << answer;
         EXPECT_EQ(answer.contains("id"), line.find("\"id\"") != std::string::npos) << answer;
     }
+}
+
+TEST(Deal, SpotsAreReadBackByTheBatchFollowTheFiltersAndTheSeed) {
+    const auto deal = [](std::uint64_t seed) {
+        std::ostringstream out;
+        writeDeal({40, seed, {practice::Street::kTurn, practice::BoardKind::kPaired, 2}}, out);
+        return out.str();
+    };
+    const std::string spots = deal(5);
+    EXPECT_EQ(deal(5), spots);
+    EXPECT_NE(deal(6), spots);
+    std::istringstream in(spots);
+    int count = 0;
+    for (std::string line; std::getline(in, line); ++count) {
+        const json answer = json::parse(answerBatchLine(line, "."));
+        EXPECT_EQ(answer["id"], count + 1);
+        EXPECT_TRUE(practice::textureIsOfKind(answer["fields"]["board"].get<std::string>(),
+                                              practice::BoardKind::kPaired))
+            << answer;
+        EXPECT_EQ(json::parse(line)["board"].get<std::string>().size(), 11u) << line;
+        EXPECT_EQ(json::parse(line)["preflop"], 2) << line;
+        EXPECT_NE(answer["fields"]["pmeNextCard"], nullptr) << answer;
+    }
+    EXPECT_EQ(count, 40);
 }
 
 // The program's standard output for a shell command line under a locale (standard error is dropped unless
