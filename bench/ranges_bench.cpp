@@ -1,5 +1,6 @@
 #include "equity/cards.h"
 #include "equity/exact_equity.h"
+#include "equity/range_on_board.h"
 #include "ranges/range_text.h"
 #include "ranges/starting_hands.h"
 
@@ -64,5 +65,11 @@ void flopEquityAgainstTopQuarter(benchmark::State& state) {
     perFlop(state, tavolin::equity::exactEquity);
 }
 BENCHMARK(flopEquityAgainstTopQuarter)->Unit(benchmark::kMicrosecond);
+
+// Target: at most 0.2 ms.
+void flopRangeOnBoardOfTopQuarter(benchmark::State& state) {
+    perFlop(state, tavolin::equity::rangeOnBoard);
+}
+BENCHMARK(flopRangeOnBoardOfTopQuarter)->Unit(benchmark::kMicrosecond);
 
 } // namespace

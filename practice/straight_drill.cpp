@@ -1,7 +1,7 @@
 #include "practice/straight_drill.h"
 
 #include "equity/cards.h"
-#include "ui/straight_examples.h"
+#include "practice/straight_examples.h"
 
 #include <string_view>
 

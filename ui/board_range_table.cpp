@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <bit>
 
 namespace tavolin {
 namespace {
@@ -102,11 +103,16 @@ BoardRangeTable::BoardRangeTable(QWidget* parent) : QWidget(parent) {
 void BoardRangeTable::clear() {
     table->setRowCount(0);
     table->hide();
-    lblSummary->setText(tr("Pick two hole cards and a flop."));
+    lblSummary->setText(tr("Shown with the report, from the flop on."));
 }
 
 void BoardRangeTable::showSpot(equity::CardMask hero, equity::CardMask board,
                                const equity::HoldingWeights& range) {
+    const int boardCards = std::popcount(board);
+    if (std::popcount(hero) != 2 || boardCards < 3 || boardCards > 5 || (hero & board) != 0) {
+        clear();
+        return;
+    }
     const equity::RangeOnBoard spot = equity::rangeOnBoard(hero, board, range);
     if (spot.Holdings <= 0.0) {
         clear();

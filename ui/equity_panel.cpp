@@ -119,7 +119,7 @@ EquityPanel::EquityPanel(QWidget* parent) : QWidget(parent) {
     grid->addWidget(study::titleLabel(tr("Exact equity"), this), 0, 0, 1, 3);
 
     lblHint = noteLabel(this);
-    lblHint->setText(tr("Pick two hole cards and a flop."));
+    lblHint->setText(tr("Shown with the report, from the flop on."));
     grid->addWidget(lblHint, 1, 0, 1, 3);
     Random = addRow(2, QStringLiteral("Random"));
     Versus = addRow(4, QStringLiteral("Range"));

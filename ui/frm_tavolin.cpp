@@ -1,10 +1,10 @@
 #include "ui/frm_tavolin.h"
 
 #include "analysis/analyse_hand.h"
+#include "practice/straight_examples.h"
 #include "ui/card_image.h"
 #include "ui/report_box.h"
 #include "ui/slot_image.h"
-#include "ui/straight_examples.h"
 #include "ui/table_layout.h"
 
 #include <QCheckBox>

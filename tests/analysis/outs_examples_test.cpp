@@ -1,5 +1,5 @@
 #include "analysis/analyse_hand.h"
-#include "ui/straight_examples.h"
+#include "practice/straight_examples.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -2,8 +2,8 @@
 // built-in straight-draw examples.
 
 #include "analysis/analyse_hand.h"
+#include "practice/straight_examples.h"
 #include "tests/ui/table_probe.h"
-#include "ui/straight_examples.h"
 
 #include <QApplication>
 #include <QLocale>

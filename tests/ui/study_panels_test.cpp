@@ -123,8 +123,8 @@ private slots:
             QCOMPARE_LE(std::abs(shown("lblEquityRange") - exactEquity(hero, board, range).Equity), 0.00005);
             const NextCardEquities next = nextCardEquities(hero, board, range);
             QCOMPARE(equityPanel.nextCard().Equity, next.Equity);
-            const TrueOuts outs =
-                trueOuts(next); // ahead: "... </b> 3 next cards ..."; behind: "... 9</b> ..."
+            // Behind: "True outs vs Top: 9</b> ..."; ahead: "Ahead of Top:</b> 3 next cards ...".
+            const TrueOuts outs = trueOuts(next);
             const QString said = (outs.Ahead ? QStringLiteral("</b> %1 next") : QStringLiteral(": %1</b>"))
                                      .arg(std::popcount(outs.Cards));
             if (next.Unseen != 0 && (!outs.Ahead || outs.Cards != 0))

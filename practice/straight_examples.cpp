@@ -1,4 +1,4 @@
-#include "ui/straight_examples.h"
+#include "practice/straight_examples.h"
 
 namespace tavolin {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// The worked straight-draw examples the Check button replays. Plain C++ so that the analysis tests can
-// share the list.
+// The worked straight-draw examples the Check button replays and the outs drill asks. Plain C++ so that
+// the analysis tests can share the list.
 
 #include <array>
 #include <string_view>
