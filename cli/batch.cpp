@@ -3,6 +3,8 @@
 #include "cli/hand_request.h"
 #include "cli/profile_names.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <istream>
 #include <ostream>
@@ -29,53 +31,58 @@ std::string amountText(const json& value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string readProfileKey(const std::string& key, const json& value, ProfileKind kind, int& profile) {
+// The keys that carry a text: the cards, and the amounts, which may be JSON numbers too.
+struct TextKey {
+    std::string_view Key;
+    std::string HandRequest::*Field;
+    bool Amount;
+};
+constexpr std::array<TextKey, 6> kTextKeys{{{"hole", &HandRequest::Hole, false},
+                                            {"board", &HandRequest::Board, false},
+                                            {"pot", &HandRequest::Pot, true},
+                                            {"heroBet", &HandRequest::HeroBet, true},
+                                            {"villainBet", &HandRequest::VillainBet, true},
+                                            {"stack", &HandRequest::Stack, true}}};
+
+std::string readText(const TextKey& key, const json& value, HandRequest& request) {
+    if (value.is_string()) {
+        request.*key.Field = value.get<std::string>();
+    } else if (key.Amount && value.is_number()) {
+        request.*key.Field = amountText(value);
+    } else {
+        return "\"" + std::string(key.Key) + "\" must be " +
+               (key.Amount ? "a number or a string" : "a string");
+    }
+    return {};
+}
+
+std::string readProfileKey(const std::string& key, const json& value, HandRequest& request) {
+    const ProfileKind kind = key == "preflop" ? ProfileKind::kPreflop : ProfileKind::kPostflop;
     std::optional<int> index;
     if (value.is_string()) index = readProfile(value.get<std::string>(), kind);
     if (value.is_number_integer()) index = profileIndex(value.get<long long>(), kind);
     if (!index) return "\"" + key + "\" must be " + profileChoices(kind);
-    profile = *index;
+    (kind == ProfileKind::kPreflop ? request.Preflop : request.Postflop) = *index;
     return {};
 }
 
-// Reads the hand of one JSON object into `request`; an empty string when it is sound, else what is wrong.
-std::string readHand(const json& object, HandRequest& request) {
-    for (const auto& [key, value] : object.items()) {
-        std::string* text = nullptr;
-        bool amount = true;
-        if (key == "id") continue;
-        if (key == "hole" || key == "board") amount = false;
-        if (key == "hole") text = &request.Hole;
-        if (key == "board") text = &request.Board;
-        if (key == "pot") text = &request.Pot;
-        if (key == "heroBet") text = &request.HeroBet;
-        if (key == "villainBet") text = &request.VillainBet;
-        if (key == "stack") text = &request.Stack;
-        if (key == "preflop") {
-            if (auto problem = readProfileKey(key, value, ProfileKind::kPreflop, request.Preflop);
-                !problem.empty())
-                return problem;
-        } else if (key == "postflop") {
-            if (auto problem = readProfileKey(key, value, ProfileKind::kPostflop, request.Postflop);
-                !problem.empty())
-                return problem;
-        } else if (key == "villainCount" || key == "equity") {
-            if (!value.is_boolean()) return "\"" + key + "\" must be true or false";
-            (key == "equity" ? request.Equity : request.VillainCount) = value.get<bool>();
-        } else if (key == "range") {
-            if (!value.is_string()) return "\"range\" must be a string";
-            request.Range = value.get<std::string>();
-        } else if (text == nullptr) {
-            return "unknown key \"" + key + "\"";
-        } else if (value.is_string()) {
-            *text = value.get<std::string>();
-        } else if (amount && value.is_number()) {
-            *text = amountText(value);
-        } else {
-            return "\"" + key + "\" must be " + (amount ? "a number or a string" : "a string");
-        }
+// Reads one key of a batch line into `request`; an empty string when it is sound, else what is wrong.
+std::string readKey(const std::string& key, const json& value, HandRequest& request) {
+    const auto text =
+        std::find_if(kTextKeys.begin(), kTextKeys.end(), [&key](const TextKey& k) { return k.Key == key; });
+    if (text != kTextKeys.end()) return readText(*text, value, request);
+    if (key == "preflop" || key == "postflop") return readProfileKey(key, value, request);
+    if (key == "villainCount" || key == "equity") {
+        if (!value.is_boolean()) return "\"" + key + "\" must be true or false";
+        (key == "equity" ? request.Equity : request.VillainCount) = value.get<bool>();
+        return {};
     }
-    return {};
+    if (key == "range") {
+        if (!value.is_string()) return "\"range\" must be a string";
+        request.Range = value.get<std::string>();
+        return {};
+    }
+    return key == "id" ? std::string() : "unknown key \"" + key + "\"";
 }
 
 } // namespace
@@ -97,7 +104,9 @@ std::string answerBatchLine(std::string_view line, std::string_view decimalSepar
     ordered_json answer;
     if (const auto id = object.find("id"); id != object.end()) answer["id"] = *id;
     HandRequest request;
-    std::string problem = readHand(object, request);
+    std::string problem;
+    for (auto item = object.begin(); item != object.end() && problem.empty(); ++item)
+        problem = readKey(item.key(), item.value(), request);
     HandOutcome outcome;
     if (problem.empty()) {
         outcome = analyseRequest(request, decimalSeparator);

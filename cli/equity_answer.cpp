@@ -122,7 +122,7 @@ EquityFigures equityFigures(equity::CardMask hero, equity::CardMask board, const
         figures.Text += equityLine("the range", versusRange, sep);
     }
     figures.Text += "Range (" + range.Name + ", " + formatFixed(versusRange.Weight, 1, sep) +
-                    " live holdings): " + text + "\n";
+                    " live holdings): " + (text.empty() ? "none" : text) + "\n";
     const std::string table = addBoardRows(equity::rangeOnBoard(hero, board, range.Weights), sep, figures);
     if (versusRange.Holdings > 0) addNextCards(hero, board, range, ruleOuts, figures);
     figures.Text += table;
