@@ -37,7 +37,10 @@ int printHand(const tavolin::cli::SingleRequest& request, const std::string& sep
         std::cout << answerOf(outcome).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     } else if (request.Raw) {
         std::cout << outcome.Report;
-        if (!outcome.EquityText.empty()) std::cout << "\r\n\r\n" << withCrLf(outcome.EquityText);
+        if (!outcome.EquityText.empty()) {
+            std::cout << (outcome.Report.ends_with("\r\n") ? "\r\n" : "\r\n\r\n")
+                      << withCrLf(outcome.EquityText);
+        }
     } else {
         const std::string text = withNewlines(outcome.Report);
         std::cout << text << (text.ends_with('\n') ? "" : "\n");
