@@ -155,6 +155,7 @@ void PracticePanel::createSession() {
     layout->setContentsMargins(0, 0, 0, 0);
     SpotLabel = new QLabel(Play);
     SpotLabel->setWordWrap(true);
+    SpotLabel->setMinimumHeight(2 * SpotLabel->fontMetrics().lineSpacing());
     layout->addWidget(SpotLabel);
     Questions = new QWidget(Play);
     layout->addWidget(Questions);
@@ -450,52 +451,37 @@ void PracticePanel::showScore() {
 }
 
 bool PracticePanel::handleKey(QKeyEvent* event) {
-    if (!Session) return false;
+    const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+    if (!Session || !plain) return false;
+    answerKey(event);
+    return true;
+}
+
+void PracticePanel::answerKey(QKeyEvent* event) {
     const int key = event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     const QString text = event->text().toLower();
     const QChar typed = text.size() == 1 ? text.at(0) : QChar();
+    QuestionRow* row = currentRow();
     if (key == Qt::Key_Escape) {
         endPractice();
-        return true;
-    }
-    if (Session->revealed()) {
-        if (enter || key == Qt::Key_Space) {
-            dealNext(false);
-            return true;
-        }
-        if (typed == QLatin1Char('r')) {
-            dealNext(true);
-            return true;
-        }
-        return false;
-    }
-    QuestionRow* row = currentRow();
-    if (!row) return false;
-    if (row->Kind == QuestionKind::kTier) {
-        const std::optional<Tier> tier = practice::tierOfKey(typed.toLatin1());
-        if (tier) chooseTier(*tier);
-        return tier.has_value();
-    }
-    if (row->Kind == QuestionKind::kDecision) {
+    } else if (Session->revealed()) {
+        if (enter || key == Qt::Key_Space) dealNext(false);
+        if (typed == QLatin1Char('r')) dealNext(true);
+    } else if (!row) {
+        return;
+    } else if (row->Kind == QuestionKind::kTier) {
+        if (const std::optional<Tier> tier = practice::tierOfKey(typed.toLatin1())) chooseTier(*tier);
+    } else if (row->Kind == QuestionKind::kDecision) {
         if (typed == QLatin1Char('c')) chooseDecision(Decision::kCall);
         if (typed == QLatin1Char('f')) chooseDecision(Decision::kFold);
-        return typed == QLatin1Char('c') || typed == QLatin1Char('f');
-    }
-    if (enter) {
+    } else if (enter) {
         confirmNumber();
-        return true;
-    }
-    if (key == Qt::Key_Backspace) {
+    } else if (key == Qt::Key_Backspace) {
         row->Number->backspace();
-        return true;
-    }
-    if (typed.isDigit() || typed == QLatin1Char('.') || typed == QLatin1Char(',') ||
-        typed == QLatin1Char('-')) {
+    } else if (typed.isDigit() || QStringLiteral(".,-").contains(typed)) {
         row->Number->insert(typed);
-        return true;
     }
-    return false;
 }
 
 } // namespace tavolin

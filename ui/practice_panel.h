@@ -42,7 +42,8 @@ public:
     void startPractice(const practice::SessionSettings& settings);
     void endPractice();
 
-    // The window hands every key here while practising; true when the panel used it.
+    // The window hands every key here while practising. The panel takes every key without Ctrl, Alt or
+    // Meta (true), even one it ignores, so that typing never picks cards; it leaves the others (false).
     bool handleKey(QKeyEvent* event);
 
 signals:
@@ -70,6 +71,7 @@ private:
     void chooseTier(practice::Tier tier);
     void chooseDecision(practice::Decision decision);
     void confirmNumber();
+    void answerKey(QKeyEvent* event);
     void advance();
     void reveal();
     void showScore();
