@@ -68,8 +68,7 @@ TEST(CommandLine, ReadsOptionsNamesAndSaysWhatIsWrong) {
     }
 }
 
-// The values a reader takes from the printed report, line by line, as a script would have to without
-// "fields": the reference the answer's fields must equal.
+// The values a script would take from the printed report line by line: the reference for "fields".
 json readPrintedReport(const std::string& report, const std::string& separator) {
     std::istringstream in(withNewlines(report));
     std::vector<std::string> lines;
@@ -110,8 +109,7 @@ json answerTo(const std::string& line, const std::string& separator = ".") {
     return json::parse(answerBatchLine(line, separator));
 }
 
-// Every answer's fields against the printed report; now and then with the exact figures, whose default
-// range must be the profile's, read back from its own text.
+// Fields against the printed report; now and then the exact figures, the default range read back as text.
 TEST(Batch, FieldsEqualWhatTheReportPrintsAndEquityComesOnRequest) {
     std::mt19937 random(17);
     std::vector<std::string> deck;
@@ -174,8 +172,8 @@ TEST(Batch, IdsNumbersAndNamesAnswerLikeTextsAndErrorsSayWhy) {
     }
 }
 
-// The program's standard output for a shell command line under a locale (standard error is dropped unless
-// redirected), and its exit code.
+// Standard output and exit code of a shell command line under a locale (standard error dropped unless
+// redirected).
 std::pair<std::string, int> runProgram(const std::string& arguments, const std::string& locale = "C") {
     const std::string command = "LC_ALL=" + locale + " '" + TAVOLIN_REPORT_PROGRAM + "' " + arguments;
     FILE* pipe = popen(command.c_str(), "r");
