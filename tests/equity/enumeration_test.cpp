@@ -30,22 +30,19 @@ void checkSpot(CardMask hero, CardMask villain, CardMask board, const HoldingWei
                   unseen && (equity < 0.5) == (fast.Equity >= 0.5));
     }
     const RangeOnBoard range = rangeOnBoard(hero, board, weights);
-    double live = 0, beating = 0, rows = 0, rowsBeating = 0;
+    const reference::HandKey heroKey = reference::bestFive(hero | board).first;
+    double beating = 0, rows = 0, rowsBeating = 0;
     for (int index = 0; index < kHoldingCount; ++index) {
-        const CardMask holding = holdingMask(index);
-        const double weight =
-            (holding & (hero | board)) == 0 ? weights[static_cast<std::size_t>(index)] : 0.0;
-        live += weight;
-        beating += reference::bestFive(holding | board).first > reference::bestFive(hero | board).first
-                       ? weight
-                       : 0.0;
+        if ((holdingMask(index) & (hero | board)) == 0 &&
+            reference::bestFive(holdingMask(index) | board).first > heroKey)
+            beating += weights[static_cast<std::size_t>(index)];
     }
     for (std::size_t row = 0; row < kMadeClassCount; ++row) {
         rows += range.Rows[row].Holdings;
         rowsBeating += range.Rows[row].BeatHero;
     }
-    EXPECT_NEAR(fast.Weight, live, 1e-9);
-    EXPECT_NEAR(rows, live, 1e-9);
+    EXPECT_NEAR(fast.Weight, liveWeight(weights, hero | board), 1e-9);
+    EXPECT_NEAR(rows, fast.Weight, 1e-9);
     EXPECT_NEAR(rowsBeating, beating, 1e-9);
 }
 
