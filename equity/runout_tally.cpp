@@ -79,6 +79,8 @@ void RunoutTallier::prepareRanks(CardMask fullBoard, int key) {
         parts::RankLayers withHigh = board;
         withHigh.add(high);
         for (int low = 0; low <= high; ++low) {
+            // A rank pair without live weight is only ever weighed by 0.
+            if (BaseWeights[at(rankPair(high, low))] == 0.0) continue;
             parts::RankLayers layers = withHigh;
             layers.add(low);
             Values[at(rankPair(high, low))] = parts::rankValue(layers);
