@@ -6,7 +6,8 @@
 
 namespace tavolin::cli {
 
-// One JSON Lines answer for one input line: {"report":"..."} or {"error":"..."}, without a line end.
+// One JSON Lines answer for one input line, without a line end: {"id":..., "report":"...", "fields":{...}}
+// or {"id":..., "error":"..."} ("id" only when the line has one).
 std::string answerBatchLine(std::string_view line, std::string_view decimalSeparator);
 
 // Answers every line of `in` on `out`, one line each, in order, holding one line at a time.

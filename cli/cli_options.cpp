@@ -1,96 +1,132 @@
 #include "cli/cli_options.h"
 
-#include "analysis/analyse_hand.h"
-#include "analysis/card_input.h"
+#include "cli/profile_names.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
+#include <functional>
 
 namespace tavolin::cli {
-
-const std::string_view kHelpText = R"(tavolin-report - the Tavolin hand analysis on the command line
-
-Usage:
-  tavolin-report HOLE BOARD [options]
-  tavolin-report --batch < hands.jsonl > reports.jsonl
-  tavolin-report --help
-
-HOLE is two cards one blank apart ("Ad 7d"); BOARD is three to five cards ("3s 4c 5h",
-"3s 4c 5h 8d", "3s 4c 5h 8d 9d"). A card is a rank A K Q J T 9 .. 2 followed by a suit s h c d.
-
-Options (amounts are read as a player types them into the window: "100", "12.5", " 1 000"):
-  --pot T           pot before bets
-  --hero-bet T      hero's bet
-  --villain-bet T   villain's bet
-  --stack T         effective stack behind
-  --preflop N       villain's preflop profile: 0 Nit/Tight, 1 Semiloose (default), 2 Loose, 3 Fish
-  --postflop N      villain's postflop profile: 0 Tight, 1 Semiloose (default), 2 Loose
-  --villain-count   also count the villain holdings that beat the hero at showdown
-  --raw             write the report's exact bytes, with CR LF line ends
-
-The pot-odds, SPR and commitment lines appear when the pot and the stack are above 0 and
-neither bet is negative. Numbers are printed with the decimal separator of LC_ALL / LC_NUMERIC.
-
-Batch mode reads one JSON object per line from standard input and writes one JSON line per
-input line, in order. Keys (all optional; texts default to "", profiles to 1, the count to false):
-  {"hole":"Ad 7d","board":"3s 4c 5h","pot":"100","heroBet":"0","villainBet":"50",
-   "stack":"500","preflop":1,"postflop":1,"villainCount":false}
-Each answer is {"report":"<the exact report, CR LF inside>"}, or {"error":"<what was wrong>"}
-for a line that is not such an object or whose cards were rejected; the batch goes on.
-
-Example:
-  tavolin-report "Ad 7d" "3s 4c 5h" --pot 100 --villain-bet 50 --stack 500 --preflop 0
-
-Exit codes: 0 done; 2 a usage error or rejected cards (the reason on standard error).
-)";
-
 namespace {
 
-bool parseProfile(const std::string& text, int& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc{} && end == text.data() + text.size();
+constexpr int kMaxDeal = 1000000;
+const std::vector<std::string> kDealOnly{"--seed", "--street", "--board"};
+const std::vector<std::string> kHandOnly{"--pot",           "--hero-bet", "--villain-bet", "--stack",
+                                         "--postflop",      "--raw",      "--json",        "--equity",
+                                         "--villain-count", "--range"};
+
+// An option whose value is read as it arrives, so that a bad one names the option and what it takes.
+void addReadOption(CLI::App& app, const std::string& name, const std::string& takes,
+                   std::function<bool(const std::string&)> read) {
+    app.add_option_function<std::string>(name, [name, takes, read](const std::string& value) {
+        if (!read(value))
+            throw CLI::ValidationError(name,
+                                       "option " + name + " takes " + takes + ", not \"" + value + "\"");
+    });
+}
+
+template <typename Number> bool readWhole(const std::string& text, Number& value, Number low, Number high) {
+    Number read{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+    if (error != std::errc{} || end != text.data() + text.size() || read < low || read > high) return false;
+    value = read;
+    return true;
+}
+
+// Keeps the value when there is one; an empty optional means not readable.
+template <typename Value> bool assign(std::optional<Value>& target, const std::optional<Value>& value) {
+    if (value) target = value;
+    return value.has_value();
+}
+
+// CLI11 names the option before a colon; the messages here say what to do instead.
+std::string explain(const CLI::ParseError& error) {
+    const std::string what = error.what();
+    const std::string option = what.substr(0, what.find(':'));
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr)
+        return "option " + option + " needs a value";
+    if (dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) return what.substr(what.find(':') + 2);
+    return what;
+}
+
+std::optional<std::string> firstGiven(const CLI::App& app, const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        if (app.count(name) > 0) return name;
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
-    HandRequest request;
+    if (std::find(args.begin(), args.end(), "--help") != args.end() ||
+        std::find(args.begin(), args.end(), "-h") != args.end()) {
+        return HelpRequest{};
+    }
+    SingleRequest single;
+    HandRequest& hand = single.Hand;
+    DealRequest deal;
+    std::optional<int> preflop;
     std::vector<std::string> positional;
     bool batch = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") return HelpRequest{};
-        if (arg == "--batch") {
-            batch = true;
-            continue;
-        }
-        if (arg == "--villain-count") {
-            request.VillainCount = true;
-            continue;
-        }
-        if (arg == "--raw") {
-            request.Raw = true;
-            continue;
-        }
-        std::string* text = nullptr;
-        int* profile = nullptr;
-        if (arg == "--pot") text = &request.Pot;
-        if (arg == "--hero-bet") text = &request.HeroBet;
-        if (arg == "--villain-bet") text = &request.VillainBet;
-        if (arg == "--stack") text = &request.Stack;
-        if (arg == "--preflop") profile = &request.Preflop;
-        if (arg == "--postflop") profile = &request.Postflop;
-        if (text != nullptr || profile != nullptr) {
-            if (i + 1 >= args.size()) return UsageError{"option " + arg + " needs a value"};
-            const std::string& value = args[++i];
-            if (text != nullptr) *text = value;
-            if (profile != nullptr && !parseProfile(value, *profile)) {
-                return UsageError{"option " + arg + " takes a whole number, not \"" + value + "\""};
-            }
-            continue;
-        }
-        if (arg.size() > 1 && arg[0] == '-' && arg[1] == '-') return UsageError{"unknown option " + arg};
-        positional.push_back(arg);
+
+    CLI::App app{"tavolin-report"};
+    app.set_help_flag();
+    app.allow_extras();
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_flag("--batch", batch);
+    app.add_option("--pot", hand.Pot);
+    app.add_option("--hero-bet", hand.HeroBet);
+    app.add_option("--villain-bet", hand.VillainBet);
+    app.add_option("--stack", hand.Stack);
+    addReadOption(app, "--preflop", profileChoices(ProfileKind::kPreflop),
+                  [&preflop](const std::string& value) {
+                      return assign(preflop, readProfile(value, ProfileKind::kPreflop));
+                  });
+    addReadOption(app, "--postflop", profileChoices(ProfileKind::kPostflop),
+                  [&hand](const std::string& value) {
+                      const auto profile = readProfile(value, ProfileKind::kPostflop);
+                      hand.Postflop = profile.value_or(hand.Postflop);
+                      return profile.has_value();
+                  });
+    app.add_flag("--villain-count", hand.VillainCount);
+    app.add_flag("--raw", single.Raw);
+    app.add_flag("--json", single.Json);
+    app.add_flag("--equity", hand.Equity);
+    app.add_option_function<std::string>("--range", [&hand](const std::string& text) { hand.Range = text; });
+    addReadOption(app, "--deal", "a number of spots from 1 to " + std::to_string(kMaxDeal),
+                  [&deal](const std::string& value) { return readWhole(value, deal.Count, 1, kMaxDeal); });
+    addReadOption(app, "--seed", "a whole number from 0 to 18446744073709551615",
+                  [&deal](const std::string& value) {
+                      return readWhole<std::uint64_t>(value, deal.Seed, 0, UINT64_MAX);
+                  });
+    addReadOption(app, "--street", "flop, turn or river", [&deal](const std::string& value) {
+        return assign(deal.Filter.OnStreet, practice::readStreet(value));
+    });
+    addReadOption(app, "--board", "dry, coordinated, paired or flush", [&deal](const std::string& value) {
+        return assign(deal.Filter.Board, practice::readBoardKind(value));
+    });
+    app.add_option("cards", positional);
+
+    try {
+        app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+    } catch (const CLI::ParseError& error) {
+        return UsageError{explain(error)};
     }
+    for (const std::string& extra : app.remaining()) {
+        if (extra != "--") return UsageError{"unknown option " + extra};
+    }
+    hand.Preflop = preflop.value_or(hand.Preflop);
+    if (app.count("--deal") > 0) {
+        if (batch || !positional.empty())
+            return UsageError{"--deal writes spots; it takes no cards and no --batch"};
+        if (const auto option = firstGiven(app, kHandOnly))
+            return UsageError{*option + " does not go with --deal"};
+        deal.Filter.PreflopProfile = preflop;
+        return deal;
+    }
+    if (const auto option = firstGiven(app, kDealOnly)) return UsageError{*option + " goes with --deal only"};
     if (batch) {
         if (!positional.empty())
             return UsageError{"--batch reads its hands from standard input, not arguments"};
@@ -101,32 +137,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
                               ? "give the hole cards and the board, such as \"Ad 7d\" \"3s 4c 5h\""
                               : "too many arguments: quote the cards, such as \"Ad 7d\""};
     }
-    request.Hole = positional[0];
-    request.Board = positional[1];
-    return request;
-}
-
-std::string withNewlines(std::string_view report) {
-    // Every line ends in CR LF except the outs explanation's last, whose lone CR stands just before the
-    // report's own CR LF: dropping every CR leaves one "\n" per line either way.
-    std::string text;
-    text.reserve(report.size());
-    for (const char c : report) {
-        if (c != '\r') text += c;
-    }
-    return text;
-}
-
-HandOutcome analyseRequest(const HandRequest& request, std::string_view decimalSeparator) {
-    AnalysisContext ctx;
-    std::string board = request.Board;
-    const AnalysisArguments args{request.Pot,     request.HeroBet,  request.VillainBet,   request.Stack,
-                                 request.Preflop, request.Postflop, request.VillainCount, decimalSeparator};
-    std::string report = analyseHand(ctx, request.Hole, board, args);
-    if (!report.empty()) return {true, std::move(report), {}};
-    AnalysisContext fresh;
-    std::string unusedBoard = request.Board;
-    return {false, {}, describeCardProblem(readCards(fresh, request.Hole, unusedBoard))};
+    hand.Hole = positional[0];
+    hand.Board = positional[1];
+    return single;
 }
 
 } // namespace tavolin::cli

@@ -18,6 +18,37 @@ std::string environmentDecimalSeparator() {
     return separator;
 }
 
+// The figures' lines in the raw report's line ends; the last line, like the report's, ends without one.
+std::string withCrLf(const std::string& text) {
+    std::string lines;
+    for (const char c : text.substr(0, text.size() - 1))
+        lines += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return lines;
+}
+
+int printHand(const tavolin::cli::SingleRequest& request, const std::string& separator) {
+    using namespace tavolin::cli;
+    const HandOutcome outcome = analyseRequest(request.Hand, separator);
+    if (!outcome.Accepted) {
+        std::cerr << "tavolin-report: " << outcome.Problem << '\n';
+        return 2;
+    }
+    if (request.Json) {
+        std::cout << answerOf(outcome).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    } else if (request.Raw) {
+        std::cout << outcome.Report;
+        if (!outcome.EquityText.empty()) {
+            std::cout << (outcome.Report.ends_with("\r\n") ? "\r\n" : "\r\n\r\n")
+                      << withCrLf(outcome.EquityText);
+        }
+    } else {
+        const std::string text = withNewlines(outcome.Report);
+        std::cout << text << (text.ends_with('\n') ? "" : "\n");
+        if (!outcome.EquityText.empty()) std::cout << '\n' << outcome.EquityText;
+    }
+    return std::cout.good() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -33,21 +64,13 @@ int main(int argc, char** argv) {
     }
     std::ios::sync_with_stdio(false);
     const std::string separator = environmentDecimalSeparator();
+    if (const auto* deal = std::get_if<DealRequest>(&commandLine)) {
+        writeDeal(*deal, std::cout);
+        return std::cout.good() ? 0 : 1;
+    }
     if (std::holds_alternative<BatchRequest>(commandLine)) {
         runBatch(std::cin, std::cout, separator);
         return 0;
     }
-    const auto& request = std::get<HandRequest>(commandLine);
-    const HandOutcome outcome = analyseRequest(request, separator);
-    if (!outcome.Accepted) {
-        std::cerr << "tavolin-report: " << outcome.Problem << '\n';
-        return 2;
-    }
-    if (request.Raw) {
-        std::cout << outcome.Report;
-    } else {
-        const std::string text = withNewlines(outcome.Report);
-        std::cout << text << (text.ends_with('\n') ? "" : "\n");
-    }
-    return std::cout.good() ? 0 : 1;
+    return printHand(std::get<SingleRequest>(commandLine), separator);
 }

@@ -29,7 +29,9 @@ HoldingWeights anyTwoCards() {
 double liveWeight(const HoldingWeights& weights, CardMask dead) {
     double sum = 0.0;
     for (int index = 0; index < kHoldingCount; ++index) {
-        if ((holdingMask(index) & dead) == 0) sum += weights[static_cast<std::size_t>(index)];
+        const double weight = weights[static_cast<std::size_t>(index)];
+        // Weights below 0 or not numbers count as 0, as in the equity enumeration.
+        if ((holdingMask(index) & dead) == 0 && weight > 0.0 && std::isfinite(weight)) sum += weight;
     }
     return sum;
 }

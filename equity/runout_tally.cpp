@@ -52,7 +52,12 @@ RunoutTallier::RunoutTallier(CardMask hero, CardMask board, const HoldingWeights
             BaseWeights[at(rankPair(rankIndex(high), rankIndex(low)))] += weight;
             WeightsWithCard[at(high)][at(rankIndex(low))] += weight;
             WeightsWithCard[at(low)][at(rankIndex(high))] += weight;
-            if (cardSuit(high) == cardSuit(low)) continue;
+            if (const int suit = cardSuit(high); suit == cardSuit(low)) {
+                Suited[at(suit)][at(SuitedCount[at(suit)]++)] = {1U << rankIndex(high) | 1U << rankIndex(low),
+                                                                 rankPair(rankIndex(high), rankIndex(low)),
+                                                                 weight};
+                continue;
+            }
             WeightsWithOffsuitCard[at(high)][at(rankIndex(low))] += weight;
             WeightsWithOffsuitCard[at(low)][at(rankIndex(high))] += weight;
         }
@@ -65,7 +70,8 @@ double RunoutTallier::weightOf(int cardA, int cardB) const {
 
 void RunoutTallier::prepareRanks(CardMask fullBoard, int key) {
     RanksKey = key;
-    TalliedHero = 0;
+    for (HeroSlot& slot : Slots)
+        slot.Stamp = 0;
     const parts::RankLayers board =
         parts::layersOfSuits(parts::suitOf(fullBoard, 0), parts::suitOf(fullBoard, 1),
                              parts::suitOf(fullBoard, 2), parts::suitOf(fullBoard, 3));
@@ -73,6 +79,8 @@ void RunoutTallier::prepareRanks(CardMask fullBoard, int key) {
         parts::RankLayers withHigh = board;
         withHigh.add(high);
         for (int low = 0; low <= high; ++low) {
+            // A rank pair without live weight is only ever weighed by 0.
+            if (BaseWeights[at(rankPair(high, low))] == 0.0) continue;
             parts::RankLayers layers = withHigh;
             layers.add(low);
             Values[at(rankPair(high, low))] = parts::rankValue(layers);
@@ -85,9 +93,29 @@ void RunoutTallier::shift(RunoutTally& tally, int pair, double weight) const {
     tally.add(Values[at(pair)], HeroValue, weight);
 }
 
-void RunoutTallier::removeHoldingsWith(RunoutTally& tally, int card) const {
-    for (int rank = 0; rank < 13; ++rank)
-        shift(tally, rankPair(rankIndex(card), rank), -WeightsWithCard[at(card)][at(rank)]);
+RunoutTallier::HeroSlot& RunoutTallier::slotFor(HandValue hero) {
+    for (HeroSlot& slot : Slots) {
+        if (slot.Stamp != 0 && slot.Hero == hero) return slot;
+    }
+    HeroSlot& slot = Slots[NextSlot];
+    NextSlot = (NextSlot + 1) % Slots.size();
+    slot.Hero = hero;
+    slot.Stamp = ++LastStamp;
+    slot.Base = {};
+    for (int pair = 0; pair < kRankPairCount; ++pair)
+        slot.Base.add(Values[at(pair)], hero, BaseWeights[at(pair)]);
+    return slot;
+}
+
+const RunoutTally& RunoutTallier::withCard(HeroSlot& slot, int card) {
+    RunoutTally& tally = slot.WithCard[at(card)];
+    if (slot.WithCardStamp[at(card)] == slot.Stamp) return tally;
+    slot.WithCardStamp[at(card)] = slot.Stamp;
+    tally = {};
+    const auto& pairs = kPairsWithRank[at(rankIndex(card))];
+    for (std::size_t rank = 0; rank < 13; ++rank)
+        tally.add(Values[pairs[rank]], slot.Hero, WeightsWithCard[at(card)][rank]);
+    return tally;
 }
 
 // Holdings that make a flush with a board of three or four of the suit leave their rank pair's tally for
@@ -96,18 +124,18 @@ void RunoutTallier::takeFlushHoldings(RunoutTally& tally, CardMask fullBoard, in
                                       CardMask runout) const {
     const unsigned boardSuit = parts::suitOf(fullBoard, suit);
     const bool fourOnBoard = parts::rankCount(boardSuit) == 4;
+    const unsigned runoutSuit = parts::suitOf(runout, suit);
+    for (int index = 0; index < SuitedCount[at(suit)]; ++index) {
+        const SuitedHolding& holding = Suited[at(suit)][at(index)];
+        if ((holding.Ranks & runoutSuit) != 0) continue;
+        shift(tally, holding.RankPair, -holding.Weight);
+        tally.add(parts::flushValue(boardSuit | holding.Ranks), HeroValue, holding.Weight);
+    }
+    if (!fourOnBoard) return;
     const unsigned liveSuit = parts::kAllRanks & ~parts::suitOf(Dead, suit);
     for (unsigned first = liveSuit; first != 0; first &= first - 1) {
         const int firstRank = std::countr_zero(first);
         const int firstCard = cardOf(suit, firstRank + 2);
-        for (unsigned second = first & (first - 1); second != 0; second &= second - 1) {
-            const int secondRank = std::countr_zero(second);
-            const double weight = weightOf(firstCard, cardOf(suit, secondRank + 2));
-            if (weight == 0.0) continue;
-            shift(tally, rankPair(firstRank, secondRank), -weight);
-            tally.add(parts::flushValue(boardSuit | 1U << firstRank | 1U << secondRank), HeroValue, weight);
-        }
-        if (!fourOnBoard) continue;
         // One card of the suit with a card of another suit that the runout has not taken.
         std::array<double, 13> byRank = WeightsWithOffsuitCard[at(firstCard)];
         for (CardMask taken = runout; taken != 0; taken &= taken - 1) {
@@ -153,16 +181,20 @@ RunoutTally RunoutTallier::tally(CardMask runout) {
     const int second = runout == 0 ? 0 : std::bit_width(runout) - 1;
     if (const int key = rankPair(rankIndex(first), rankIndex(second)); key != RanksKey)
         prepareRanks(fullBoard, key);
-    if (HeroValue != TalliedHero) {
-        BaseTally = {};
-        for (int pair = 0; pair < kRankPairCount; ++pair)
-            shift(BaseTally, pair, BaseWeights[at(pair)]);
-        TalliedHero = HeroValue;
-    }
-    RunoutTally tally = BaseTally;
-    if (runout != 0) removeHoldingsWith(tally, first);
+    // Against hands without a flush, each of the hero's flushes (or straight flushes) compares alike.
+    const HandCategory heroCategory = categoryOf(HeroValue);
+    const bool heroFlush =
+        heroCategory == HandCategory::kFlush || heroCategory == HandCategory::kStraightFlush;
+    HeroSlot& slot = slotFor(heroFlush ? parts::categoryBits(heroCategory) : HeroValue);
+    RunoutTally tally = slot.Base;
+    const auto remove = [&tally](const RunoutTally& removed) {
+        tally.Win -= removed.Win;
+        tally.Tie -= removed.Tie;
+        tally.Lose -= removed.Lose;
+    };
+    if (runout != 0) remove(withCard(slot, first));
     if (second != first) {
-        removeHoldingsWith(tally, second);
+        remove(withCard(slot, second));
         shift(tally, rankPair(rankIndex(first), rankIndex(second)), weightOf(first, second));
     }
     if (flushSuit >= 0) takeFlushHoldings(tally, fullBoard, flushSuit, runout);

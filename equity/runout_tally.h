@@ -70,10 +70,26 @@ public:
     double liveWeight() const { return LiveWeight; }
 
 private:
+    // What the tallies of one runout rank set share while the hero's value stays: the base weights' tally
+    // and, by card, the tally of the live holdings holding that card. Stamps tell which are current.
+    struct HeroSlot {
+        HandValue Hero = 0;
+        unsigned Stamp = 0; // 0: unused
+        RunoutTally Base;
+        std::array<RunoutTally, kDeckSize> WithCard{};
+        std::array<unsigned, kDeckSize> WithCardStamp{};
+    };
+    struct SuitedHolding {
+        unsigned Ranks = 0;
+        int RankPair = 0;
+        double Weight = 0.0;
+    };
+
     double weightOf(int cardA, int cardB) const;
     void prepareRanks(CardMask fullBoard, int key);
+    HeroSlot& slotFor(HandValue hero);
+    const RunoutTally& withCard(HeroSlot& slot, int card);
     void shift(RunoutTally& tally, int rankPair, double weight) const;
-    void removeHoldingsWith(RunoutTally& tally, int card) const;
     void takeFlushHoldings(RunoutTally& tally, CardMask fullBoard, int suit, CardMask runout) const;
     RunoutTally tallyBoardFlush(CardMask fullBoard, int suit) const;
 
@@ -83,16 +99,19 @@ private:
     int LiveHoldings = 0;
     double LiveWeight = 0.0;
     // Live weight by rank pair; by card and the other card's rank for the holdings with that card, all of
-    // them and those whose other card is of another suit.
+    // them and those whose other card is of another suit; the live suited holdings by suit.
     std::array<double, kRankPairCount> BaseWeights{};
     std::array<std::array<double, 13>, kDeckSize> WeightsWithCard{};
     std::array<std::array<double, 13>, kDeckSize> WeightsWithOffsuitCard{};
-    // For the runout ranks last seen: each villain rank pair's value without a flush, and the base weights'
-    // tally against the hero value last seen.
+    std::array<std::array<SuitedHolding, 78>, 4> Suited{};
+    std::array<int, 4> SuitedCount{};
+    // For the runout ranks last seen: each villain rank pair's value without a flush, and two hero values'
+    // shared tallies (the hero's value changes within a rank set only by a flush).
     int RanksKey = -1;
     std::array<HandValue, kRankPairCount> Values{};
-    HandValue TalliedHero = 0;
-    RunoutTally BaseTally;
+    std::array<HeroSlot, 2> Slots{};
+    unsigned LastStamp = 0;
+    std::size_t NextSlot = 0;
 
     CardMask Dead = 0;
     HandValue HeroValue = 0;

@@ -1,5 +1,4 @@
 #include "equity/hand_value.h"
-#include "tests/equity/random_spots.h"
 #include "tests/equity/reference_evaluator.h"
 
 #include <gtest/gtest.h>

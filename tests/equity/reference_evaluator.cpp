@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <vector>
 
 namespace tavolin::equity::reference {
 
@@ -50,23 +49,21 @@ std::pair<HandKey, CardMask> bestFive(CardMask cards) {
 }
 
 EquityResult plainEquity(CardMask hero, CardMask board, const HoldingWeights& villain) {
-    std::vector<CardMask> runouts;
+    std::array<double, 3> shares{}; // win, tie, lose
     for (int first = 0; first < kDeckSize; ++first) {
         for (int second = first; second < kDeckSize; ++second) {
-            const CardMask runout = maskOf(first) | maskOf(second);
-            if ((runout & (hero | board)) == 0 && std::popcount(runout | board) == 5)
-                runouts.push_back(runout);
-        }
-    }
-    if (std::popcount(board) == 5) runouts.push_back(0);
-    std::array<double, 3> shares{}; // win, tie, lose
-    for (const CardMask runout : runouts) {
-        const HandKey heroKey = bestFive(hero | board | runout).first;
-        for (int index = 0; index < kHoldingCount; ++index) {
-            const double weight = villain[static_cast<std::size_t>(index)];
-            if (weight <= 0 || (holdingMask(index) & (hero | board | runout)) != 0) continue;
-            const HandKey villainKey = bestFive(holdingMask(index) | board | runout).first;
-            shares[heroKey > villainKey ? 0 : heroKey == villainKey ? 1 : 2] += weight;
+            // The river's one runout is taken at (0, 0), a turn's cards at first == second.
+            const CardMask runout = std::popcount(board) == 5 ? 0 : maskOf(first) | maskOf(second);
+            if ((runout & (hero | board)) != 0 || std::popcount(runout | board) != 5 ||
+                (runout == 0 && second > 0))
+                continue;
+            const HandKey heroKey = bestFive(hero | board | runout).first;
+            for (int index = 0; index < kHoldingCount; ++index) {
+                const double weight = villain[static_cast<std::size_t>(index)];
+                if (weight <= 0 || (holdingMask(index) & (hero | board | runout)) != 0) continue;
+                const HandKey villainKey = bestFive(holdingMask(index) | board | runout).first;
+                shares[heroKey > villainKey ? 0 : heroKey == villainKey ? 1 : 2] += weight;
+            }
         }
     }
     const double total = shares[0] + shares[1] + shares[2];

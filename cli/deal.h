@@ -1,0 +1,21 @@
+#pragma once
+
+#include "practice/spot_dealer.h"
+
+#include <cstdint>
+#include <iosfwd>
+
+namespace tavolin::cli {
+
+// Random spots to practise on, written as lines that --batch reads back.
+struct DealRequest {
+    int Count = 0;
+    std::uint64_t Seed = 1;
+    practice::SpotFilter Filter;
+};
+
+// One JSON object per spot: {"id":1,"hole":"Ah Kh","board":"Qh 7h 2c","pot":120,"villainBet":60,
+// "stack":900,"preflop":1}. The same request writes the same lines.
+void writeDeal(const DealRequest& request, std::ostream& out);
+
+} // namespace tavolin::cli

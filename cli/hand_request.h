@@ -1,0 +1,43 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavolin::cli {
+
+// One hand to analyse, from the command line or a batch line.
+struct HandRequest {
+    std::string Hole;
+    std::string Board;
+    std::string Pot;
+    std::string HeroBet;
+    std::string VillainBet;
+    std::string Stack;
+    int Preflop = 1;
+    int Postflop = 1;
+    bool VillainCount = false;
+    bool Equity = false;              // add the exact equity figures
+    std::optional<std::string> Range; // the villain's range as typed; else the preflop profile's
+};
+
+// The report, its values and the exact figures when asked for, or a sentence saying what is wrong with the
+// cards or the range.
+struct HandOutcome {
+    bool Accepted = false;
+    std::string Report;            // when accepted: the exact report, CR LF line ends
+    nlohmann::ordered_json Fields; // when accepted: the report's values (see reportFields)
+    nlohmann::ordered_json Equity; // when accepted and asked for: see equityFigures; else null
+    std::string EquityText;        // the same for people
+    std::string Problem;           // when not
+};
+HandOutcome analyseRequest(const HandRequest& request, std::string_view decimalSeparator);
+
+// The JSON answer for an accepted hand: {"report": ..., "fields": {...}}, and "equity" when asked for.
+nlohmann::ordered_json answerOf(const HandOutcome& outcome);
+
+// The report with plain "\n" line ends for reading on a terminal or in a text file.
+std::string withNewlines(std::string_view report);
+
+} // namespace tavolin::cli

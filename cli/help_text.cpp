@@ -1,0 +1,71 @@
+#include "cli/cli_options.h"
+
+namespace tavolin::cli {
+
+const std::string_view kHelpText = R"(tavolin-report - the Tavolin hand analysis on the command line
+
+Usage:
+  tavolin-report HOLE BOARD [options]
+  tavolin-report --batch < hands.jsonl > answers.jsonl
+  tavolin-report --deal N [--seed S] [--street S] [--board K] [--preflop P] > spots.jsonl
+  tavolin-report --help
+
+HOLE is two cards one blank apart ("Ad 7d"); BOARD is three to five cards ("3s 4c 5h",
+"3s 4c 5h 8d", "3s 4c 5h 8d 9d"). A card is a rank A K Q J T 9 .. 2 followed by a suit s h c d.
+
+Options (amounts are read as a player types them into the window: "100", "12.5", " 1 000"):
+  --pot T           pot before bets
+  --hero-bet T      hero's bet
+  --villain-bet T   villain's bet
+  --stack T         effective stack behind
+  --preflop P       villain's preflop profile: 0 or nit, 1 or semiloose (default), 2 or loose,
+                    3 or fish
+  --postflop P      villain's postflop profile: 0 or tight, 1 or semiloose (default), 2 or loose
+  --villain-count   also count the villain holdings that beat the hero at showdown
+  --raw             write the report's exact bytes, with CR LF line ends
+  --json            write the hand's batch answer (one JSON object) instead of the report
+  --equity          add the exact equity against a random hand and against the villain's range,
+                    the range on this board and, on a flop or turn, the true outs
+  --range TEXT      the villain's range, as in "QQ+, AKs, AJo+, 88-55, K9s-K6s, AhKh, AQo:0.5";
+                    without it the preflop profile's: nit top 12%, semiloose 25%, loose 40%,
+                    fish 70% of the starting hands
+
+Practice spots (--deal writes them as batch lines that --batch reads back):
+  --deal N          deal N random spots: hole cards, a board, a pot, the villain's bet as a
+                    common fraction of the pot and a stack, one JSON line each, with an "id"
+  --seed S          the seed (default 1): the same seed and filters give the same lines
+  --street S        only flop, turn or river spots
+  --board K         only boards the report reads as dry, coordinated, paired or flush
+  --preflop P       only spots against this villain profile (else any of the four)
+
+The pot-odds, SPR and commitment lines appear when the pot and the stack are above 0 and
+neither bet is negative. Numbers are printed with the decimal separator of LC_ALL / LC_NUMERIC.
+
+Batch mode reads one JSON object per line from standard input and writes one JSON line per
+input line, in order. Keys (all optional; texts default to "", profiles to 1, the count to false):
+  {"id":7,"hole":"Ad 7d","board":"3s 4c 5h","pot":100,"heroBet":"0","villainBet":50,
+   "stack":"500","preflop":"nit","postflop":1,"villainCount":false}
+Amounts are texts or numbers, profiles indexes or names, and "id" any JSON value, echoed in the
+answer. Each answer is {"id":...,"report":"<the exact report, CR LF inside>","fields":{...}}, or
+{"id":...,"error":"<what was wrong>"} for a line that is not such an object or whose cards were
+rejected; the batch goes on. "fields" holds the report's values: "hand", "board", "strength"
+(texts), "outs" (number), "outsLines" (texts), "perAllIn", "perNextCard", "pmeAllIn",
+"pmeNextCard" (percent, as printed), "spr", "commitment" and "betterVillainHands"
+({"better":b,"tried":n}); null where the report has no such line.
+
+The keys "equity":true and "range":"TEXT" work as --equity and --range. With "equity":true the
+answer gains "equity": {"random": {"equity","win","tie","holdings","runouts"}, "range": {"text",
+"holdings","equity","win","tie"}, "board": [{"class","holdings","share","beatHero"}, ...]} (shares
+from 0 to 1; holdings weighted), and on a flop or turn "nextCard": [{"card":"9h","equity":e}, ...]
+(every unseen card) and "trueOuts": {"cards":[...],"kind":"behind"} (the cards that bring the hero
+to at least 50% against the range), or "kind":"ahead" (the cards that put the hero below 50%).
+A range that cannot be read is an error naming the token.
+
+Example:
+  tavolin-report "Ad 7d" "3s 4c 5h" --pot 100 --villain-bet 50 --stack 500 --preflop nit
+
+Exit codes: 0 done; 2 a usage error, rejected cards or an unreadable range (the reason on standard
+error).
+)";
+
+} // namespace tavolin::cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "analysis/analysis_context.h"
+
+#include <nlohmann/json.hpp>
+#include <string_view>
+
+namespace tavolin::cli {
+
+// The values of a report for scripts: "hand", "board", "strength" (texts as printed), "outs", "outsLines",
+// "perAllIn", "perNextCard", "pmeAllIn", "pmeNextCard" (percent), "spr", "commitment" and
+// "betterVillainHands" ({"better": b, "tried": n}). Numbers equal the printed ones (read with a "."
+// whatever the report's separator); null where the report prints no such value.
+nlohmann::ordered_json reportFields(const AnalysisContext& ctx, std::string_view report);
+
+} // namespace tavolin::cli
