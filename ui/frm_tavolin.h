@@ -1,5 +1,6 @@
 #pragma once
 
+#include "equity/holdings.h"
 #include "ui/hand_text.h"
 
 #include <QString>
@@ -128,6 +129,9 @@ private:
     double RuleOfThumbOuts = 0.0;
     // The table as it was when practice began, to put back when it ends.
     TableSnapshot TableBeforePractice;
+    // Practice loads each spot's profile range; the player's own range comes back afterwards.
+    equity::HoldingWeights RangeBeforePractice{};
+    QString RangeNameBeforePractice;
     // While a whole table is set up, the card handler moves cards and only the last call analyses.
     bool SettingUp = false;
     // A message for the status line until the table next changes, such as why a paste was refused.

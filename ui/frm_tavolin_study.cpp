@@ -36,8 +36,11 @@ void FrmTavolin::createStudyPanels() {
     connect(rangePanel, &RangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);
     connect(actShading, &QAction::toggled, this, &FrmTavolin::refreshStudy);
 
-    connect(practicePanel, &PracticePanel::practiceStarted, this,
-            [this] { TableBeforePractice = snapshot(); });
+    connect(practicePanel, &PracticePanel::practiceStarted, this, [this] {
+        TableBeforePractice = snapshot();
+        RangeBeforePractice = rangePanel->range();
+        RangeNameBeforePractice = rangePanel->rangeName();
+    });
     connect(practicePanel, &PracticePanel::spotDealt, this,
             [this](const QString& hole, const QString& board, const QString& pot, const QString& heroBet,
                    const QString& villainBet, const QString& stack, int preflopProfile) {
@@ -49,7 +52,10 @@ void FrmTavolin::createStudyPanels() {
     connect(practicePanel, &PracticePanel::answered, this, [this] {
         if (cmdShowHide->text() == QStringLiteral("Show")) cmdShowHideClick();
     });
-    connect(practicePanel, &PracticePanel::practiceEnded, this, [this] { restore(TableBeforePractice); });
+    connect(practicePanel, &PracticePanel::practiceEnded, this, [this] {
+        restore(TableBeforePractice);
+        rangePanel->setRange(RangeBeforePractice, RangeNameBeforePractice);
+    });
 }
 
 void FrmTavolin::refreshStudy() {

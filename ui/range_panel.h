@@ -24,6 +24,8 @@ public:
 
     // The default range of a preflop profile 0..3, named after it.
     void loadProfile(int preflopIndex);
+    // Puts back a range the panel held before (the slider stays where it is).
+    void setRange(const equity::HoldingWeights& range, const QString& name) { useRange(range, name, true); }
 
     const equity::HoldingWeights& range() const { return Range; }
     // The profile's name while the range is the profile's, "Top X%" after the slider, "Custom" after an edit.

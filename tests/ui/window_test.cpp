@@ -4,12 +4,14 @@
 
 #include "tests/ui/table_probe.h"
 #include "ui/practice_panel.h"
+#include "ui/range_panel.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -110,7 +112,7 @@ private slots:
     }
 
     // Practice deals onto the table with the report hidden, keys typed on the table answer, the answer
-    // shows the report, and leaving puts the table back as it was.
+    // shows the report, and leaving puts the table and the player's own range back as they were.
     void practiceUsesTheTableAndPutsItBack() {
         FrmTavolin window;
         testing::showActive(window);
@@ -118,6 +120,9 @@ private slots:
         probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
         probe.typeAmount(1, QStringLiteral("1,5"));
         const QString before = window.handText();
+        auto* rangePanel = window.findChild<RangePanel*>();
+        QTest::keyClicks(rangePanel->findChild<QLineEdit*>(), QStringLiteral("QQ+, AKs"));
+        const equity::HoldingWeights ownRange = rangePanel->range();
         practice::SessionSettings settings;
         settings.Questions = {practice::QuestionKind::kDecision};
         window.findChild<PracticePanel*>()->startPractice(settings);
@@ -128,6 +133,7 @@ private slots:
         QVERIFY(!probe.shown().empty());
         QTest::keyClick(&window, Qt::Key_Escape);
         QCOMPARE(window.handText(), before);
+        QVERIFY(rangePanel->range() == ownRange && rangePanel->rangeName() == QStringLiteral("Custom"));
     }
 
     void viewChoicesAndSizeAreRemembered() {
