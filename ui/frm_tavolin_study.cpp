@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <bit>
 
 namespace tavolin {
@@ -44,6 +45,12 @@ void FrmTavolin::createStudyPanels() {
     connect(practicePanel, &PracticePanel::spotDealt, this,
             [this](const QString& hole, const QString& board, const QString& pot, const QString& heroBet,
                    const QString& villainBet, const QString& stack, int preflopProfile) {
+                // The spot's profile brings its range even when the profile box already shows it, so the
+                // equity panel answers against the range the practice answer is scored against.
+                {
+                    const QSignalBlocker quiet(rangePanel);
+                    rangePanel->loadProfile(preflopProfile);
+                }
                 // The report stays hidden until the player has answered, as Hide does.
                 setUpHand({hole.split(u' ', Qt::SkipEmptyParts), board.split(u' ', Qt::SkipEmptyParts),
                            std::array<QString, 4>{pot, heroBet, villainBet, stack}, preflopProfile,
