@@ -113,11 +113,11 @@ void CardImage::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(isDown() ? QColor(40, 90, 200) : QColor(90, 90, 90), 1.2));
     painter.setBrush(isDown() ? QColor(225, 232, 250) : QColor(252, 252, 248));
     painter.drawRoundedRect(face, radius, radius);
+    // Ten points of equity either way give the full shade; a fraction of a point only tints the card.
+    const double strength = EquityChange ? std::min(1.0, std::abs(*EquityChange) * 10.0) : 0.0;
     if (EquityChange) {
-        // Ten points of equity either way give the full shade.
-        const double strength = std::min(1.0, std::abs(*EquityChange) * 10.0);
         QColor shade = *EquityChange < 0 ? QColor(220, 50, 40) : QColor(40, 170, 60);
-        shade.setAlphaF(0.12 + 0.5 * strength);
+        shade.setAlphaF(0.06 + 0.4 * strength);
         painter.setBrush(shade);
         painter.setPen(Outlined ? QPen(QColor(250, 200, 0), std::max(2.0, face.width() * 0.08)) : Qt::NoPen);
         painter.drawRoundedRect(face, radius, radius);
@@ -125,7 +125,8 @@ void CardImage::paintEvent(QPaintEvent*) {
 
     const QChar rank = CardText.at(0);
     const QChar suit = CardText.at(1);
-    const QColor ink = inkOf(suit, FourColours);
+    // The ink darkens with the shade, so a red rank stays as legible on a red card as on a white one.
+    const QColor ink = inkOf(suit, FourColours).darker(100 + qRound(45 * strength));
     painter.setPen(ink);
 
     QFont font = painter.font();
