@@ -13,7 +13,7 @@
 
 namespace tavolin {
 
-// Win, tie and lose as one horizontal bar, with a tick where the rule of thumb stands.
+// Win, tie and lose as one horizontal bar, with a tick where the rule of thumb stands (none below 0).
 class EquityBar : public QWidget {
 public:
     explicit EquityBar(QWidget* parent) : QWidget(parent) {
@@ -42,6 +42,7 @@ protected:
         painter.fillRect(QRectF(bar.left() + winWidth, bar.top(), bar.width() * Tie, bar.height()),
                          QColor(240, 180, 41));
         painter.setClipping(false);
+        if (RuleOfThumb < 0.0) return;
         const double tick = bar.left() + bar.width() * std::clamp(RuleOfThumb, 0.0, 1.0);
         painter.setPen(QPen(QColor(25, 25, 25), 2));
         painter.drawLine(QPointF(tick, 0), QPointF(tick, height()));
@@ -180,7 +181,9 @@ void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board, const 
         clear();
         return;
     }
-    const double ruleOfThumb = ruleOfThumbPercent / 100.0;
+    // Without outs the report's rule of thumb prices no draw, so it has nothing to set beside the equity.
+    const bool noDraw = ruleOfThumbOuts <= 0.0;
+    const double ruleOfThumb = noDraw ? -1.0 : ruleOfThumbPercent / 100.0;
     lblHint->hide();
     showRow(Random, tr("vs a random hand"), random, ruleOfThumb);
 
@@ -199,12 +202,14 @@ void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board, const 
                                tr("%1 live holdings").arg(study::holdingsText(versus.Weight, Separator)));
     }
 
-    lblRule->setText(study::percentText(ruleOfThumb, 1, Separator));
+    lblRule->setText(study::percentText(ruleOfThumbPercent / 100.0, 1, Separator));
     const bool versusRange = versus.Holdings > 0;
     const double exact = versusRange ? versus.Equity : random.Equity;
     const QString opponent = versusRange ? rangeName : tr("a random hand");
     const double gap = std::round((ruleOfThumb - exact) * 1000.0) / 10.0;
-    if (gap == 0.0)
+    if (noDraw)
+        lblRuleNote->setText(tr("no outs counted: the rule of thumb prices draws, not made hands"));
+    else if (gap == 0.0)
         lblRuleNote->setText(tr("the same as the exact equity vs %1").arg(opponent));
     else
         lblRuleNote->setText(tr("%1 points %2 the exact equity vs %3")
