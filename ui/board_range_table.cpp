@@ -138,10 +138,13 @@ void BoardRangeTable::showSpot(equity::CardMask hero, equity::CardMask board,
         draws = true;
         addRow(className(static_cast<equity::BoardClass>(draw)), row.Holdings, row.Share, row.BeatHero);
     }
-    lblSummary->setText(tr("%1 live holdings; %2 of them (%3) beat you now.")
-                            .arg(study::holdingsText(spot.Holdings, Separator),
-                                 study::decimalText(beatHero, 1, Separator),
-                                 study::percentText(beatHero / spot.Holdings, 1, Separator)));
+    const QString live = study::holdingsText(spot.Holdings, Separator);
+    if (beatHero < 0.05)
+        lblSummary->setText(tr("%1 live holdings; none of them beats you now.").arg(live));
+    else
+        lblSummary->setText(tr("%1 live holdings; %2 of them (%3) beat you now.")
+                                .arg(live, study::holdingsText(beatHero, Separator),
+                                     study::percentText(beatHero / spot.Holdings, 1, Separator)));
     table->show();
     fitHeight();
 }
