@@ -55,9 +55,12 @@ void FrmTavolin::createStudyPanels() {
                 setUpHand({hole.split(u' ', Qt::SkipEmptyParts), board.split(u' ', Qt::SkipEmptyParts),
                            std::array<QString, 4>{pot, heroBet, villainBet, stack}, preflopProfile,
                            std::nullopt, std::nullopt, false});
+                studyColumn->bringIntoView(practicePanel);
             });
     connect(practicePanel, &PracticePanel::answered, this, [this] {
         if (cmdShowHide->text() == QStringLiteral("Show")) cmdShowHideClick();
+        // The panels above grow with the answer; the verdicts stay in sight.
+        studyColumn->bringIntoView(practicePanel);
     });
     connect(practicePanel, &PracticePanel::practiceEnded, this, [this] {
         restore(TableBeforePractice);

@@ -1,6 +1,7 @@
 #include "ui/practice_panel.h"
 
 #include "ranges/profiles.h"
+#include "ui/study_style.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -88,8 +89,10 @@ QString verdictLine(const practice::Verdict& verdict) {
 
 PracticePanel::PracticePanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("practicePanel"));
+    study::usePaperLook(this);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(10, 8, 10, 10);
+    layout->addWidget(study::titleLabel(tr("Practice"), this));
     createSetup();
     createSession();
     layout->addWidget(Setup);
@@ -103,7 +106,6 @@ void PracticePanel::createSetup() {
     Setup = new QWidget(this);
     auto* grid = new QGridLayout(Setup);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("<b>Practice</b>"), Setup), 0, 0, 1, 2);
     const std::array<QString, 4> names{QStringLiteral("Strength"), QStringLiteral("Outs"),
                                        QStringLiteral("Equity"), QStringLiteral("Call or fold")};
     for (std::size_t i = 0; i < QuestionChecks.size(); ++i) {
@@ -190,7 +192,9 @@ void PracticePanel::createSession() {
                                            "after the check Enter next, r retry missed; Esc end."),
                             Play);
     keys->setWordWrap(true);
-    keys->setStyleSheet(QStringLiteral("color: #555;"));
+    QPalette grey = keys->palette();
+    grey.setColor(QPalette::WindowText, QColor(96, 102, 110));
+    keys->setPalette(grey);
     layout->addWidget(keys);
 }
 
@@ -236,6 +240,7 @@ void PracticePanel::buildQuestionRows() {
     Rows.clear();
     Questions = new QWidget(Play);
     auto* grid = new QGridLayout(Questions);
+    grid->setContentsMargins(0, 4, 0, 4);
     static_cast<QVBoxLayout*>(Play->layout())->insertWidget(1, Questions);
     int line = 0;
     for (const QuestionKind kind : Session->questions()) {

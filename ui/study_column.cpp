@@ -1,5 +1,6 @@
 #include "ui/study_column.h"
 
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tavolin {
@@ -22,6 +23,10 @@ StudyColumn::StudyColumn(QWidget* parent) : QScrollArea(parent) {
 
 void StudyColumn::addPanel(QWidget* panel) {
     Panels->insertWidget(Panels->count() - 1, panel);
+}
+
+void StudyColumn::bringIntoView(QWidget* panel) {
+    QTimer::singleShot(0, panel, [this, panel] { ensureWidgetVisible(panel, 0, 0); });
 }
 
 } // namespace tavolin

@@ -15,6 +15,8 @@ public:
 
     // Adds a panel under those already there.
     void addPanel(QWidget* panel);
+    // Scrolls `panel` into view once the panels above it have taken their new heights.
+    void bringIntoView(QWidget* panel);
 
 private:
     static constexpr int kMaximumWidth = 620;
