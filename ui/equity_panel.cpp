@@ -93,7 +93,7 @@ QLabel* valueLabel(QWidget* parent) {
     font.setPointSizeF(font.pointSizeF() * 1.3);
     label->setFont(font);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QStringLiteral("100.00%")));
+    label->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QStringLiteral("100.0%")));
     return label;
 }
 
@@ -206,7 +206,9 @@ void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board, const 
     const bool versusRange = versus.Holdings > 0;
     const double exact = versusRange ? versus.Equity : random.Equity;
     const QString opponent = versusRange ? rangeName : tr("a random hand");
-    const double gap = std::round((ruleOfThumb - exact) * 1000.0) / 10.0;
+    // From the figures as shown, so that the note adds up with them.
+    const auto shown = [](double share) { return std::round(share * 1000.0) / 10.0; };
+    const double gap = std::round((shown(ruleOfThumb) - shown(exact)) * 10.0) / 10.0;
     if (noDraw)
         lblRuleNote->setText(tr("no outs counted: the rule of thumb prices draws, not made hands"));
     else if (gap == 0.0)
@@ -225,11 +227,11 @@ void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board, const 
 void EquityPanel::showRow(const EquityRow& row, const QString& caption, const equity::EquityResult& result,
                           double ruleOfThumb) {
     row.Caption->setText(caption);
-    row.Value->setText(study::percentText(result.Equity, 2, Separator));
+    row.Value->setText(study::percentText(result.Equity, 1, Separator));
     row.Bar->setShares(result.Win, result.Tie, ruleOfThumb);
     row.Shares->setText(
         tr("win %1 \u00b7 tie %2")
-            .arg(study::percentText(result.Win, 2, Separator), study::percentText(result.Tie, 2, Separator)));
+            .arg(study::percentText(result.Win, 1, Separator), study::percentText(result.Tie, 1, Separator)));
     for (QWidget* part : std::initializer_list<QWidget*>{row.Caption, row.Value, row.Bar, row.Shares})
         part->show();
 }
