@@ -250,7 +250,9 @@ void FrmTavolin::placeTable() {
     rtbOutput->setGeometry(pixels(table::kOutput, PixelsPerTwip));
     rtbOutput->setFontPixelSize(table::toPixels(table::kReportFontTwips, PixelsPerTwip));
     const int tableWidth = table::toPixels(table::kTableWidth, PixelsPerTwip);
-    studyColumn->setGeometry(tableWidth, 0, width() - tableWidth, height());
+    // On a wide screen the felt widens between the table and the column, which keeps to its useful width.
+    const int columnWidth = std::min(width() - tableWidth, studyColumn->widestUseful());
+    studyColumn->setGeometry(width() - columnWidth, 0, columnWidth, height());
     update();
 }
 

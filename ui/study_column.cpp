@@ -1,5 +1,6 @@
 #include "ui/study_column.h"
 
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -19,6 +20,10 @@ StudyColumn::StudyColumn(QWidget* parent) : QScrollArea(parent) {
     Panels->setContentsMargins(6, 6, 6, 6);
     Panels->addStretch(1);
     setWidget(content);
+}
+
+int StudyColumn::widestUseful() const {
+    return kMaximumWidth + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
 }
 
 void StudyColumn::addPanel(QWidget* panel) {

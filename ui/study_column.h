@@ -13,6 +13,8 @@ class StudyColumn : public QScrollArea {
 public:
     explicit StudyColumn(QWidget* parent);
 
+    // The widest the column is of use: the panels at their reading width and the scroll bar.
+    int widestUseful() const;
     // Adds a panel under those already there.
     void addPanel(QWidget* panel);
     // Scrolls `panel` into view once the panels above it have taken their new heights.
