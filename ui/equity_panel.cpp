@@ -97,8 +97,11 @@ QLabel* valueLabel(QWidget* parent) {
     return label;
 }
 
-QLabel* noteLabel(QWidget* parent) {
+QLabel* noteLabel(QWidget* parent, Qt::Alignment alignment = Qt::AlignLeft) {
     auto* label = new QLabel(parent);
+    // Wrapping lets a long range name or note take a second line rather than widen the column.
+    label->setWordWrap(true);
+    label->setAlignment(alignment | Qt::AlignVCenter);
     QPalette grey = label->palette();
     grey.setColor(QPalette::WindowText, QColor(96, 102, 110));
     label->setPalette(grey);
@@ -129,11 +132,11 @@ EquityPanel::EquityPanel(QWidget* parent) : QWidget(parent) {
     lblRuleCaption->setToolTip(tr("The report's PER(AI), estimated from the outs"));
     lblRule = valueLabel(this);
     lblRule->setObjectName(QStringLiteral("lblRuleOfThumb"));
-    lblRuleNote = noteLabel(this);
+    lblRuleNote = noteLabel(this, Qt::AlignRight);
     grid->setRowMinimumHeight(6, 4);
     grid->addWidget(lblRuleCaption, 7, 0);
     grid->addWidget(lblRule, 7, 1);
-    grid->addWidget(lblRuleNote, 8, 0, 1, 3, Qt::AlignRight);
+    grid->addWidget(lblRuleNote, 8, 0, 1, 3);
 
     lblOuts = new QLabel(this);
     lblOuts->setObjectName(QStringLiteral("lblTrueOuts"));
@@ -150,14 +153,14 @@ EquityPanel::EquityPanel(QWidget* parent) : QWidget(parent) {
 
 EquityPanel::EquityRow EquityPanel::addRow(int row, const QString& objectName) {
     auto* grid = static_cast<QGridLayout*>(layout());
-    EquityRow line{new QLabel(this), valueLabel(this), new EquityBar(this), noteLabel(this)};
+    EquityRow line{new QLabel(this), valueLabel(this), new EquityBar(this), noteLabel(this, Qt::AlignRight)};
     line.Caption->setTextFormat(Qt::PlainText);
     line.Value->setObjectName(QStringLiteral("lblEquity") + objectName);
     line.Shares->setObjectName(QStringLiteral("lblShares") + objectName);
     grid->addWidget(line.Caption, row, 0);
     grid->addWidget(line.Value, row, 1);
     grid->addWidget(line.Bar, row, 2);
-    grid->addWidget(line.Shares, row + 1, 0, 1, 3, Qt::AlignRight);
+    grid->addWidget(line.Shares, row + 1, 0, 1, 3);
     return line;
 }
 
