@@ -97,8 +97,6 @@ BoardRangeTable::BoardRangeTable(QWidget* parent) : QWidget(parent) {
     column->addWidget(study::titleLabel(tr("Range on this board"), this));
     column->addWidget(lblSummary);
     column->addWidget(table);
-    // Height the column gives beyond the summary's wrapped lines goes under the table, not around the text.
-    column->addStretch(1);
     clear();
 }
 

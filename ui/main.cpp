@@ -85,7 +85,10 @@ int main(int argc, char* argv[]) {
         const QStringList wanted = parser.value(size).split(u'x');
         const QSize shotSize = wanted.size() == 2 ? QSize(wanted[0].toInt(), wanted[1].toInt()) : QSize();
         window.resize(shotSize.isValid() ? shotSize.expandedTo(window.minimumSize()) : window.sizeHint());
-        QApplication::processEvents(); // lets the report box lay out its text at that size
+        // The report box lays out its text at that size; the study column's wrapped labels take a few rounds
+        // of layout to settle on their heights.
+        for (int round = 0; round < 5; ++round)
+            QApplication::processEvents();
         const QString file = parser.value(screenshot);
         if (!window.grab().save(file, "PNG")) {
             std::fprintf(stderr, "could not write %s\n", qPrintable(file));
