@@ -1,10 +1,12 @@
 // The report's text: one worked example line by line, and a digest of thousands of reports that keeps every
 // byte as it is.
 
+#include "analysis/number_format.h"
 #include "analysis/report.h"
 #include "tests/analysis/analysis_test_support.h"
 
 #include <array>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tavolin {
@@ -33,7 +35,7 @@ TEST(Report, WorkedFlopExampleLineByLine) {
 
 // Amounts as players type them: pots on the rounding and range limits, stacks that put the stack-to-pot ratio
 // on every commitment bound, and the odd texts a box may hold.
-const std::vector<std::string> kPots{"100",   "",      "0.4", " 1 0 0 ", "2.5",   "3.5",
+const std::vector<std::string> kPots{"100",   "",      "0.4", " 1 0 0 ", "2.5",   "3.5", "\t1 0\r0\n",
                                      "32767", "32768", "abc", "8",       "100,5", "+7"};
 const std::vector<std::string> kBets{"0", "", "50", "-1", "x", "1e3", "1.2.3", ".5", "-", "12abc", "900"};
 const std::vector<std::string> kStacks = [] {
@@ -82,10 +84,29 @@ TEST(Report, DigestOfThousandsOfReportsIsUnchanged) {
             digest = (digest ^ c) * 1099511628211ull;
         if (i < 40) firstHands.emplace_back(hand, report);
     }
-    EXPECT_EQ(digest, 781573560921211702ull);
+    EXPECT_EQ(digest, 15315106113283583041ull);
     // The same hands again, after thousands of others, give the same reports.
     for (const auto& [hand, report] : firstHands)
         EXPECT_EQ(reportOf(hand), report);
+}
+
+// Two decimals from the float's exact binary value m·2^e in integer arithmetic (0.001 to 100000, where m·100
+// and 2^−e both fit in 64 bits), rounding half away from zero; alternately arbitrary floats and exact ties.
+TEST(NumberFormat, TwoDecimalsAgreeWithExactArithmeticOverManyFloats) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> wide(0.001f, 100000.0f);
+    for (int i = 0; i < 200000; ++i) {
+        const float value = i % 2 == 0 ? wide(random) : static_cast<float>(random() % 800000) / 8.0f;
+        int exponent = 0;
+        const auto mantissa = static_cast<std::int64_t>(std::ldexp(std::frexp(value, &exponent), 24));
+        const std::int64_t unit = std::int64_t{1} << (24 - exponent);
+        const std::int64_t cents = mantissa * 100 / unit + (2 * (mantissa * 100 % unit) >= unit ? 1 : 0);
+        const std::string fraction = std::to_string(100 + cents % 100).substr(1);
+        ASSERT_EQ(formatFixed(value, 2, ","), std::to_string(cents / 100) + "," + fraction) << value;
+        ASSERT_EQ(formatFixed(-value, 2, "."),
+                  (cents == 0 ? "" : "-") + std::to_string(cents / 100) + "." + fraction);
+    }
+    EXPECT_EQ(formatShortest(-2.5f, ","), "-2,5");
 }
 
 } // namespace
