@@ -64,6 +64,10 @@ std::string reportOf(const Hand& hand) {
 TEST(Report, DigestOfThousandsOfReportsIsUnchanged) {
     std::mt19937 random(2026u);
     std::uint64_t digest = 14695981039346656037ull;
+    const auto add = [&digest](const std::string& report) {
+        for (const unsigned char c : report)
+            digest = (digest ^ c) * 1099511628211ull;
+    };
     std::vector<std::pair<Hand, std::string>> firstHands;
     for (int i = 0; i < 8000; ++i) {
         const std::vector<int> cards = support::dealt(random, 2 + 3 + i % 3);
@@ -80,11 +84,23 @@ TEST(Report, DigestOfThousandsOfReportsIsUnchanged) {
         const std::string report = reportOf(hand);
         EXPECT_EQ(report.find("inf"), std::string::npos) << report;
         EXPECT_EQ(report.find("nan"), std::string::npos) << report;
-        for (const unsigned char c : report)
-            digest = (digest ^ c) * 1099511628211ull;
+        add(report);
         if (i < 40) firstHands.emplace_back(hand, report);
     }
-    EXPECT_EQ(digest, 15315106113283583041ull);
+    // Every commitment bound, and the stack just above it, for a hand of each strength and every profile
+    // index: hole and board of each hand in turn.
+    const std::array<const char*, 12> kHands{"Kh Qh", "9s 5d 2c", "Ah 7s", "Ks 9d 4c",
+                                             "Kh Th", "Ks 9d 4c", "Ah Kh", "Ks 9d 4c",
+                                             "9h 9s", "Ks 9d 4c", "8h 2h", "8s 8d 8c Kh"};
+    for (std::size_t h = 0; h < kHands.size(); h += 2) {
+        for (int preflop = -1; preflop <= 4; ++preflop) {
+            for (const int stack : {50,  51,  100, 101, 200, 201,  300,  301,  400,  401,  500,
+                                    501, 600, 601, 800, 801, 1500, 1501, 2000, 2001, 3500, 3501})
+                add(reportOf({kHands[h], kHands[h + 1], "100", "0", "50", std::to_string(stack), preflop,
+                              false, "."}));
+        }
+    }
+    EXPECT_EQ(digest, 14278071663108421205ull);
     // The same hands again, after thousands of others, give the same reports.
     for (const auto& [hand, report] : firstHands)
         EXPECT_EQ(reportOf(hand), report);
