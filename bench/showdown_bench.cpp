@@ -1,7 +1,6 @@
 #include "showdown/best_hand.h"
 #include "showdown/villain_count.h"
 #include "tests/showdown/literal_reference.h"
-#include "tests/showdown/test_cards.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -10,8 +9,7 @@
 namespace {
 
 using tavolin::showdown::CardMask;
-using tavolin::showdown::testing::maskOf;
-using tavolin::showdown::testing::matrixOf;
+using tavolin::showdown::literal::maskOf;
 namespace literal = tavolin::showdown::literal;
 
 struct BenchDeal {
@@ -70,15 +68,11 @@ BENCHMARK(BM_villainCountFast)->Arg(3)->Arg(4)->Arg(5)->Repetitions(9)->ReportAg
 
 void BM_villainCountLiteral(benchmark::State& state) {
     const auto deals = dealsWith(static_cast<int>(state.range(0)));
-    std::array<std::pair<literal::CardMatrix, literal::CardMatrix>, kRivers.size()> matrices{};
-    for (std::size_t i = 0; i < deals.size(); ++i)
-        matrices[i] = {matrixOf(deals[i].Hero), matrixOf(deals[i].Board)};
     std::size_t i = 0;
     double holdings = 0;
     for (auto _ : state) {
-        const auto& [hole, board] = matrices[i++ % matrices.size()];
-        literal::ShowdownState showdown;
-        const literal::LiteralCount count = literal::countBetterVillainHands(hole, board, showdown);
+        const Deal& deal = deals[i++ % deals.size()];
+        const literal::LiteralCount count = literal::countBetterVillainHands(deal.Hero, deal.Board);
         benchmark::DoNotOptimize(count);
         holdings += count.PairCount;
     }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "analysis/analyse_hand.h"
-#include "analysis/strength.h"
 
-#include <gtest/gtest.h>
+#include <numeric>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -27,21 +27,15 @@ inline AnalysisContext analysed(const std::string& hole, std::string board) {
     return ctx;
 }
 
-// A hand in which one row of a strength rule set decides the label.
-struct DecidingHand {
-    const char* Row; // the step that decides
-    const char* Hole;
-    const char* Board;
-    const char* Label;
-};
-
-inline void expectLabels(char ruleSet, const std::vector<DecidingHand>& hands) {
-    for (const DecidingHand& hand : hands) {
-        SCOPED_TRACE(std::string("row ") + hand.Row + ": " + hand.Hole + " on " + hand.Board);
-        const AnalysisContext ctx = analysed(hand.Hole, hand.Board);
-        EXPECT_EQ(selectRuleSet(ctx), ruleSet);
-        EXPECT_EQ(ctx.StrengthLabel, hand.Label);
-    }
+// The first `count` cards of a shuffled deck. Fisher–Yates on raw generator output, so that a sample is the
+// same with every standard library.
+inline std::vector<int> dealt(std::mt19937& random, int count) {
+    std::vector<int> deck(52);
+    std::iota(deck.begin(), deck.end(), 0);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i)
+        std::swap(deck[i], deck[i + random() % (52 - i)]);
+    deck.resize(static_cast<std::size_t>(count));
+    return deck;
 }
 
 } // namespace tavolin::support
