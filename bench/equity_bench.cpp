@@ -1,6 +1,7 @@
 #include "equity/exact_equity.h"
 #include "equity/next_card.h"
 #include "equity/range_on_board.h"
+#include "ranges/starting_hands.h"
 #include "tests/equity/reference_evaluator.h"
 
 #include <array>
@@ -41,36 +42,9 @@ CardMask boardOf(const Spot& spot, int cards) {
     return equity::readCardList(text.substr(0, cards == 3 ? 6 : cards == 4 ? 9 : 12)).value();
 }
 
-// About a quarter of the holdings: pairs 22+, suited A2+ K7+ Q9+ J9+ T9 98, offsuit A8+ KT+ QT+ JT.
+// The villain on the top quarter of starting hands, the "2-Semiloose" profile's range.
 equity::HoldingWeights quarterRange() {
-    struct Hands {
-        int High, LowestLow;
-        bool Suited, Offsuit;
-    };
-    constexpr std::array<Hands, 10> kHands{{{14, 2, true, false},
-                                            {13, 7, true, false},
-                                            {12, 9, true, false},
-                                            {11, 9, true, false},
-                                            {10, 9, true, false},
-                                            {9, 8, true, false},
-                                            {14, 8, false, true},
-                                            {13, 10, false, true},
-                                            {12, 10, false, true},
-                                            {11, 10, false, true}}};
-    equity::HoldingWeights weights{};
-    for (int a = 0; a < equity::kDeckSize; ++a) {
-        for (int b = 0; b < a; ++b) {
-            const int high = std::max(equity::cardRank(a), equity::cardRank(b));
-            const int low = std::min(equity::cardRank(a), equity::cardRank(b));
-            const bool suited = equity::cardSuit(a) == equity::cardSuit(b);
-            bool in = high == low;
-            for (const Hands& hands : kHands)
-                in = in || (high == hands.High && low >= hands.LowestLow && low < high &&
-                            (suited ? hands.Suited : hands.Offsuit));
-            weights[static_cast<std::size_t>(equity::holdingIndex(a, b))] = in ? 1.0 : 0.0;
-        }
-    }
-    return weights;
+    return tavolin::ranges::topPercent(25.0);
 }
 
 // Each iteration takes the next spot of the mix, so the time per iteration is the mix's mean.
