@@ -7,6 +7,8 @@
 #include "cli/report_fields.h"
 #include "equity/cards.h"
 
+#include <optional>
+
 namespace tavolin::cli {
 
 namespace {
@@ -15,6 +17,17 @@ HandOutcome rejected(std::string problem) {
     HandOutcome outcome;
     outcome.Problem = std::move(problem);
     return outcome;
+}
+
+// The cards of a text the analysis has accepted: card k stands at character 3k, whatever separates them.
+std::optional<equity::CardMask> acceptedCards(std::string_view text) {
+    equity::CardMask cards = 0;
+    for (std::size_t at = 0; at + 2 <= text.size(); at += 3) {
+        const auto card = equity::readCard(text.substr(at, 2));
+        if (!card) return std::nullopt;
+        cards |= equity::maskOf(*card);
+    }
+    return cards;
 }
 
 } // namespace
@@ -37,11 +50,11 @@ HandOutcome analyseRequest(const HandRequest& request, std::string_view decimalS
     outcome.Accepted = true;
     outcome.Fields = reportFields(ctx, outcome.Report);
     if (request.Equity) {
-        // The analysis has accepted both texts, so the equity reader, which takes more forms, reads them too.
-        const auto hero = equity::readCardList(request.Hole);
-        const auto cards = equity::readCardList(request.Board);
-        EquityFigures figures = equityFigures(hero.value_or(0), cards.value_or(0), range,
-                                              formatShortest(ctx.Outs, decimalSeparator), decimalSeparator);
+        const auto hero = acceptedCards(request.Hole);
+        const auto cards = acceptedCards(request.Board);
+        if (!hero || !cards) return rejected("the cards cannot be read for the exact figures");
+        EquityFigures figures =
+            equityFigures(*hero, *cards, range, formatShortest(ctx.Outs, decimalSeparator), decimalSeparator);
         outcome.Equity = std::move(figures.Json);
         outcome.EquityText = std::move(figures.Text);
     }
