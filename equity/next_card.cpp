@@ -33,7 +33,12 @@ NextCardEquities nextCardEquities(CardMask hero, CardMask board, const HoldingWe
     result.Unseen = showdown::kFullDeck & ~(hero | board);
     for (CardMask rest = result.Unseen; rest != 0; rest &= rest - 1) {
         const auto card = static_cast<std::size_t>(std::countr_zero(rest));
-        result.Equity[card] = equityOf(byCard[card]);
+        const detail::RunoutTally& tally = byCard[card];
+        // A card that every live holding of the range holds cannot come.
+        if (tally.Win + tally.Tie + tally.Lose > 0.0)
+            result.Equity[card] = equityOf(tally);
+        else
+            result.Unseen &= ~maskOf(static_cast<int>(card));
     }
     return result;
 }

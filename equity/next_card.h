@@ -8,8 +8,9 @@ namespace tavolin::equity {
 
 // The hero's exact equity (all-in to the river) with each unseen card added to a flop or turn.
 struct NextCardEquities {
-    double Now = 0.0;                       // the equity before the next card
-    CardMask Unseen = 0;                    // the cards that can come: not the hero's, not on the board
+    double Now = 0.0; // the equity before the next card
+    // The cards that can come: not the hero's, not on the board, and not held by every live holding.
+    CardMask Unseen = 0;
     std::array<double, kDeckSize> Equity{}; // by card; 0 for cards not in Unseen
 };
 

@@ -17,7 +17,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <bit>
 
 namespace tavolin {
 
@@ -92,7 +91,7 @@ void FrmTavolin::shadeNextCards(bool shown) {
     const equity::NextCardEquities& next = equityPanel->nextCard();
     const bool any = shown && next.Unseen != 0;
     const equity::TrueOuts outs = any ? equity::trueOuts(next) : equity::TrueOuts{};
-    const QString street = std::popcount(next.Unseen) == 47 ? tr("Turn") : tr("River");
+    const QString street = snapshot().Slots[5].isEmpty() ? tr("Turn") : tr("River");
     const std::string separator = QLocale::system().decimalPoint().toStdString();
     for (CardImage* card : imgCard) {
         const int index = *equity::readCard(card->cardText().toStdString());

@@ -68,6 +68,7 @@ TEST(Enumeration, ReasonedSpots) {
              // open-ended and nut gutshot against a set: the completing cards are the outs (-1: unchecked)
              std::tuple{"9c8d", "JsTh2c3d", "2h2d", 8 / 44.0, 0.0, "QsQhQcQd7s7h7c7d"},
              std::tuple{"AhKd", "QsTc3h", "3s3d", -1.0, 0.0, "JsJhJcJd"},
+             std::tuple{"AsAc", "2d7c9h", "KsKh", -1.0, 0.0, "KcKd"}, // the villain's own kings cannot come
          }) {
         const CardMask only = *readCardList(villain);
         const HoldingWeights weights = only == 0 ? anyTwoCards() : onlyHolding(only);
