@@ -1,5 +1,6 @@
 #include "equity/holdings.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavolin::equity {
@@ -26,13 +27,14 @@ HoldingWeights anyTwoCards() {
     return weights;
 }
 
+double usableWeight(double weight) {
+    return weight > 0.0 && std::isfinite(weight) ? std::min(weight, 1.0) : 0.0;
+}
+
 double liveWeight(const HoldingWeights& weights, CardMask dead) {
     double sum = 0.0;
-    for (int index = 0; index < kHoldingCount; ++index) {
-        const double weight = weights[static_cast<std::size_t>(index)];
-        // Weights below 0 or not numbers count as 0, as in the equity enumeration.
-        if ((holdingMask(index) & dead) == 0 && weight > 0.0 && std::isfinite(weight)) sum += weight;
-    }
+    for (int index = 0; index < kHoldingCount; ++index)
+        if ((holdingMask(index) & dead) == 0) sum += usableWeight(weights[static_cast<std::size_t>(index)]);
     return sum;
 }
 

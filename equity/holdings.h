@@ -27,6 +27,9 @@ CardMask holdingMask(int index);
 // A weight from 0 to 1 for every holding: how often the villain plays it. 0 means never.
 using HoldingWeights = std::array<double, kHoldingCount>;
 
+// The weight a holding counts with: 0 for weights below 0 or not numbers, 1 for weights above 1.
+double usableWeight(double weight);
+
 // Every holding at weight 1: a random hand.
 HoldingWeights anyTwoCards();
 

@@ -3,7 +3,6 @@
 #include "equity/hand_value_parts.h"
 #include "equity/runout_tally.h"
 
-#include <cmath>
 #include <optional>
 
 namespace tavolin::equity {
@@ -117,9 +116,9 @@ RangeOnBoard rangeOnBoard(CardMask hero, CardMask board, const HoldingWeights& v
     const HandValue heroValue = handValue(hero | board);
     const CardMask dead = hero | board;
     for (int index = 0; index < kHoldingCount; ++index) {
-        const double weight = villain[static_cast<std::size_t>(index)];
+        const double weight = usableWeight(villain[static_cast<std::size_t>(index)]);
         const CardMask holding = holdingMask(index);
-        if (!(weight > 0.0) || !std::isfinite(weight) || (holding & dead) != 0) continue;
+        if (weight == 0.0 || (holding & dead) != 0) continue;
         const HandValue value = handValue(holding | board);
         const double beats = value > heroValue ? weight : 0.0;
         result.Holdings += weight;

@@ -2,8 +2,6 @@
 
 #include "equity/hand_value_parts.h"
 
-#include <cmath>
-
 namespace tavolin::equity::detail {
 namespace {
 
@@ -41,7 +39,7 @@ bool isValidSpot(CardMask hero, CardMask board) {
 RunoutTallier::RunoutTallier(CardMask hero, CardMask board, const HoldingWeights& villain)
     : Hero(hero), Board(board), Weights(villain) {
     for (double& weight : Weights)
-        weight = weight > 0.0 && std::isfinite(weight) ? weight : 0.0;
+        weight = usableWeight(weight);
     const CardMask dead = hero | board;
     for (int high = 1; high < kDeckSize; ++high) {
         for (int low = 0; low < high; ++low) {
