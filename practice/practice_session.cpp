@@ -97,14 +97,12 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
 }
 
 const equity::HoldingWeights& PracticeSession::villainRange(int preflopProfile) {
-    if (Settings.VillainRange) return *Settings.VillainRange;
     auto& range = ProfileRanges[static_cast<std::size_t>(preflopProfile)];
     if (!range) range = ranges::profileRange(preflopProfile);
     return *range;
 }
 
 std::string PracticeSession::rangeName() const {
-    if (Settings.VillainRange) return "given";
     return std::string(ranges::profileName(Current.Cards.PreflopProfile));
 }
 

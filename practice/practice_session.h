@@ -19,7 +19,6 @@ struct SessionSettings {
     std::vector<QuestionKind> Questions{QuestionKind::kTier, QuestionKind::kOuts, QuestionKind::kEquity,
                                         QuestionKind::kDecision}; // asked on each dealt spot, in this order
     SpotFilter Filter;                                            // the drill reads only its profile
-    std::optional<equity::HoldingWeights> VillainRange;           // instead of the profile's range
 };
 
 // The player's answers to the questions of one spot; an empty field is no answer.
