@@ -70,6 +70,11 @@ private slots:
         probe.typeOnTable(QStringLiteral("0h"));
         probe.pick(QStringLiteral("2c Qh")); // taken back: its slot takes the next card
         QCOMPARE(probe.slotCards(), QStringLiteral("Ah Kh Qh 7h Th"));
+        probe.typeOnTable(
+            QStringLiteral("JD")); // a suit in upper case too; Backspace takes the last card back
+        QCOMPARE(probe.slotCards(), QStringLiteral("Ah Kh Qh 7h Th Jd"));
+        QTest::keyClick(&window, Qt::Key_Backspace);
+        QCOMPARE(probe.slotCards(), QStringLiteral("Ah Kh Qh 7h Th"));
         probe.typeAmount(3, QStringLiteral("500"));
         // the pot as typed | the note beside it | what the status line says
         for (const QString row : {"1,000|read as 1|", "1e3|read as 1|", "abc|read as 0|pot must be above 0",
