@@ -46,6 +46,8 @@ TEST(CommandLine, ReadsOptionsNamesAndSaysWhatIsWrong) {
         {"Ad 7d;3s 4c 5h;--pot", "error: option --pot needs a value"},
         {"Ad 7d;3s 4c 5h;--preflop;two",
          "error: option --preflop takes 0..3 or nit, semiloose, loose, fish, not"},
+        {"Ad 7d;3s 4c 5h;--preflop;4",
+         "error: option --preflop takes 0..3 or nit, semiloose, loose, fish, not"},
         {"Ad 7d;3s 4c 5h;--postflop;fish", "error: option --postflop takes 0..2 or tight, semiloose, loose"},
         {"Ad 7d;3s 4c 5h;--colour", "error: unknown option --colour"},
         {"--batch;Ad 7d", "error: --batch reads its hands from standard input"},
