@@ -15,8 +15,11 @@ using nlohmann::ordered_json;
 ordered_json printedValue(const std::string& text) {
     double value = 0.0;
     std::from_chars(text.data(), text.data() + text.size(), value);
-    const auto whole = static_cast<long long>(value);
-    if (static_cast<double>(whole) == value && std::abs(value) < 1e15) return whole;
+    // Only a value within range may become a whole number: the cast of a larger one is undefined.
+    if (std::abs(value) < 1e15) {
+        const auto whole = static_cast<long long>(value);
+        if (static_cast<double>(whole) == value) return whole;
+    }
     return value;
 }
 
