@@ -34,12 +34,12 @@ constexpr std::array<Spot, 12> kSpots{{
 }};
 
 CardMask heroOf(const Spot& spot) {
-    return equity::readCardList(spot.Hero).value();
+    return tavolin::readCardList(spot.Hero).value();
 }
 
 CardMask boardOf(const Spot& spot, int cards) {
     const std::string_view text(spot.Board);
-    return equity::readCardList(text.substr(0, cards == 3 ? 6 : cards == 4 ? 9 : 12)).value();
+    return tavolin::readCardList(text.substr(0, cards == 3 ? 6 : cards == 4 ? 9 : 12)).value();
 }
 
 // The villain on the top quarter of starting hands, the "2-Semiloose" profile's range.

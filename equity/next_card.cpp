@@ -30,7 +30,7 @@ NextCardEquities nextCardEquities(CardMask hero, CardMask board, const HoldingWe
             byCard[static_cast<std::size_t>(std::countr_zero(rest))].add(tally);
     });
     result.Now = equityOf(sum);
-    result.Unseen = showdown::kFullDeck & ~(hero | board);
+    result.Unseen = kFullDeck & ~(hero | board);
     for (CardMask rest = result.Unseen; rest != 0; rest &= rest - 1) {
         const auto card = static_cast<std::size_t>(std::countr_zero(rest));
         const detail::RunoutTally& tally = byCard[card];

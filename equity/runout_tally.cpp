@@ -33,7 +33,7 @@ constexpr std::size_t at(int index) {
 bool isValidSpot(CardMask hero, CardMask board) {
     const int boardCount = std::popcount(board);
     return std::popcount(hero) == 2 && boardCount >= 3 && boardCount <= 5 && (hero & board) == 0 &&
-           ((hero | board) & ~showdown::kFullDeck) == 0;
+           ((hero | board) & ~kFullDeck) == 0;
 }
 
 RunoutTallier::RunoutTallier(CardMask hero, CardMask board, const HoldingWeights& villain)

@@ -1,17 +1,16 @@
 #pragma once
 
-#include <cstdint>
+#include "cards/card.h"
 
 namespace tavolin::showdown {
 
 // A set of cards, one bit per card: bit 13·(suit − 1) + (rank − 2), suit 1..4 for s, h, c, d and rank
 // 2..14 with the ace 14.
-using CardMask = std::uint64_t;
+using tavolin::CardMask;
 
-constexpr int kRanksPerSuit = 13;
-constexpr CardMask kFullDeck = (CardMask{1} << 52) - 1;
-// A suit's cards as a 13-bit mask, bit rank − 2.
-constexpr unsigned kSuitRanks = (1U << kRanksPerSuit) - 1;
+using tavolin::kFullDeck;
+using tavolin::kRanksPerSuit;
+using tavolin::kSuitRanks;
 
 constexpr CardMask cardBit(int suit, int rank) {
     return CardMask{1} << (kRanksPerSuit * (suit - 1) + (rank - 2));

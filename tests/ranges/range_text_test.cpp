@@ -51,7 +51,7 @@ constexpr NotationCase kNotation[] = {
 };
 
 TEST(RangeText, ReadsEachKindOfTokenAndNamesTheBadOne) {
-    const CardMask dead = *equity::readCardList("As Kh Qs 7c 7d");
+    const CardMask dead = *readCardList("As Kh Qs 7c 7d");
     for (const NotationCase& notation : kNotation) {
         const RangeReading reading = readRange(notation.Text);
         EXPECT_TRUE(reading.Ok) << reading.Error.Message;
