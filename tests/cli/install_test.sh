@@ -9,7 +9,7 @@ export LC_ALL=C MANWIDTH=80
 trap 'rm -rf "$work"' EXIT
 fail() { echo "install test: $*" >&2 && exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null && cd "$prefix/share"
-for file in ../bin/tavolin-report ${window:+../bin/$window} icons/hicolor/scalable/apps/$id.svg \
+for file in ../bin/tavolin-report ${window:+../bin/$window icons/hicolor/scalable/apps/$id.svg} \
     doc/tavolin/copyright doc/tavolin/changelog.Debian.gz; do
     [ -s "$file" ] || fail "missing $file"
 done
@@ -17,10 +17,12 @@ for size in $sizes; do # the width and height in the PNG header
     [ "$(od -An -tx1 -j16 -N8 "icons/hicolor/${size}x$size/apps/$id.png" | tr -d ' ')" = \
         "$(printf '%08x%08x' "$size" "$size")" ] || fail "no ${size}x$size icon"
 done
-desktop-file-validate "applications/$id.desktop" || fail "desktop entry invalid"
-! command -v appstreamcli >/dev/null || appstreamcli validate --no-net "metainfo/$id.metainfo.xml" >/dev/null ||
-    fail "AppStream metadata invalid"
-for page in man/man6/tavolin.6.gz man/man1/tavolin-report.1.gz; do
+if [ -n "$window" ]; then
+    desktop-file-validate "applications/$id.desktop" || fail "desktop entry invalid"
+    ! command -v appstreamcli >/dev/null || appstreamcli validate --no-net "metainfo/$id.metainfo.xml" >/dev/null ||
+        fail "AppStream metadata invalid"
+fi
+for page in man/man1/tavolin-report.1.gz ${window:+man/man6/tavolin.6.gz}; do
     [ -z "$(man -l --warnings "$page" 2>&1 >/dev/null)" ] && man -l "$page" | grep -q '^NAME' || fail "$page"
 done
 for option in $(../bin/tavolin-report --help | grep -o -- '--[a-z-]*' | sort -u); do
