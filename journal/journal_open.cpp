@@ -1,0 +1,136 @@
+#include "journal/journal.h"
+#include "journal/schema.h"
+#include "journal/statement.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tavolin::journal {
+namespace {
+
+constexpr int kBusyMilliseconds = 5000;
+
+OpenResult refused(OpenProblem problem, std::string message) {
+    return OpenResult{nullptr, problem, std::move(message)};
+}
+
+std::string leftAsItIs(const std::string& path, const std::string& what) {
+    return path + " " + what + "; the file is left as it is and answers are not saved.";
+}
+
+// Looks at an existing file through a read-only connection, so that nothing can be written to a file that
+// turns out not to be a usable journal.
+std::optional<OpenResult> inspect(const std::string& path) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        return refused(OpenProblem::kCannotWrite, leftAsItIs(path, "cannot be opened"));
+    }
+    sqlite3_busy_timeout(db, kBusyMilliseconds);
+    std::optional<OpenResult> problem;
+    Statement tables(db, "SELECT count(*) FROM sqlite_schema");
+    const int code = tables.step();
+    const auto applicationId = queryInteger(db, "PRAGMA application_id").value_or(0);
+    const auto version = queryInteger(db, "PRAGMA user_version").value_or(0);
+    if (code == SQLITE_NOTADB) {
+        problem = refused(OpenProblem::kNotAJournal, leftAsItIs(path, "is not a Tavolin journal"));
+    } else if (code != SQLITE_ROW) {
+        problem = refused(OpenProblem::kDamaged, leftAsItIs(path, "is damaged and cannot be read"));
+    } else if (applicationId != kApplicationId && (version != 0 || tables.integer(0) != 0)) {
+        problem =
+            refused(OpenProblem::kNotAJournal,
+                    leftAsItIs(path, "is an SQLite database of another program, not a Tavolin journal"));
+    } else if (version > kSchemaVersion) {
+        problem = refused(OpenProblem::kNewerVersion,
+                          leftAsItIs(path, "was written by a newer Tavolin (journal version " +
+                                               std::to_string(version) + "; this one reads up to " +
+                                               std::to_string(kSchemaVersion) + ")"));
+    } else {
+        Statement check(db, "PRAGMA quick_check");
+        if (check.step() != SQLITE_ROW || check.text(0) != "ok")
+            problem =
+                refused(OpenProblem::kDamaged, leftAsItIs(path, "is damaged (its integrity check fails)"));
+    }
+    sqlite3_close_v2(db);
+    return problem;
+}
+
+bool writable(const std::string& path, const struct stat& status) {
+    // Root may write anywhere; a file without write permission is still meant to stay as it is.
+    return (status.st_mode & 0222) != 0 && access(path.c_str(), W_OK) == 0;
+}
+
+} // namespace
+
+OpenResult Journal::readOnly(const std::string& path) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        return refused(OpenProblem::kCannotWrite, path + " cannot be read.");
+    }
+    sqlite3_busy_timeout(db, kBusyMilliseconds);
+    return OpenResult{std::unique_ptr<Journal>(new Journal(db, path)), OpenProblem::kNone, {}};
+}
+
+std::string writeProblem(int code) {
+    switch (code & 0xff) {
+    case SQLITE_FULL:
+        return "the disk is full";
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+        return "it cannot be written to";
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return "another program kept it busy";
+    case SQLITE_IOERR:
+        return "the disk reported an error";
+    default:
+        return sqlite3_errstr(code);
+    }
+}
+
+OpenResult Journal::open(const std::string& path, Access access) {
+    struct stat status {};
+    const bool exists = stat(path.c_str(), &status) == 0;
+    if (!exists && access == Access::kReadOnly)
+        return refused(OpenProblem::kMissing, path + " does not exist: no answers have been recorded there.");
+    if (exists) {
+        if (!S_ISREG(status.st_mode))
+            return refused(OpenProblem::kNotAJournal, leftAsItIs(path, "is not a file"));
+        if (auto problem = inspect(path)) return std::move(*problem);
+        if (access == Access::kReadOnly) return readOnly(path);
+        if (!writable(path, status)) return refused(OpenProblem::kReadOnly, leftAsItIs(path, "is read-only"));
+    }
+    sqlite3* db = nullptr;
+    const int flags = SQLITE_OPEN_READWRITE | (exists ? 0 : SQLITE_OPEN_CREATE);
+    int code = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+    if (code == SQLITE_OK) {
+        sqlite3_busy_timeout(db, kBusyMilliseconds);
+        Statement wal(db, "PRAGMA journal_mode = WAL");
+        code = wal.step();
+        if (code == SQLITE_ROW) code = wal.text(0) == "wal" ? SQLITE_OK : SQLITE_CANTOPEN;
+    }
+    // Every answer reaches the disk before it is shown as recorded.
+    if (code == SQLITE_OK) code = execute(db, "PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL");
+    if (code == SQLITE_OK) code = migrate(db);
+    if (code != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        const std::string what = exists ? "cannot be written to (" : "cannot be created (";
+        return refused(OpenProblem::kCannotWrite, leftAsItIs(path, what + writeProblem(code) + ")"));
+    }
+    return OpenResult{std::unique_ptr<Journal>(new Journal(db, path)), OpenProblem::kNone, {}};
+}
+
+Journal::~Journal() {
+    sqlite3_close_v2(Db);
+}
+
+bool Journal::succeeded(int code) {
+    LastError = code == SQLITE_OK || code == SQLITE_DONE || code == SQLITE_ROW
+                    ? std::string()
+                    : "cannot save to " + Path + ": " + writeProblem(code);
+    return LastError.empty();
+}
+
+} // namespace tavolin::journal
