@@ -2,53 +2,64 @@
 #include "journal/json_text.h"
 #include "journal/statement.h"
 
+#include <array>
+#include <map>
+
 namespace tavolin::journal {
 namespace {
 
-// `"key":{"answers":n,"right":r}` for each group the query yields (group, answers, right).
-bool appendGroups(sqlite3* db, std::string& out, std::string_view name, std::string_view sql) {
-    Statement query(db, sql);
+struct Tally {
+    std::int64_t Answers = 0;
+    std::int64_t Right = 0;
+};
+
+// `,"name":{"group":{"answers":n,"right":r},...}`.
+void appendGroups(std::string& out, std::string_view name, const std::map<std::string, Tally>& groups) {
     out += ",\"";
     out += name;
     out += "\":{";
-    int code = SQLITE_OK;
-    for (bool first = true; (code = query.step()) == SQLITE_ROW; first = false) {
+    bool first = true;
+    for (const auto& [group, tally] : groups) {
         if (!first) out += ',';
-        appendJsonString(out, query.text(0));
-        out += ":{\"answers\":" + std::to_string(query.integer(1)) +
-               ",\"right\":" + std::to_string(query.integer(2)) + "}";
+        first = false;
+        appendJsonString(out, group);
+        out += ":{\"answers\":" + std::to_string(tally.Answers) +
+               ",\"right\":" + std::to_string(tally.Right) + "}";
     }
     out += '}';
-    return code == SQLITE_DONE;
 }
 
 } // namespace
 
 std::optional<std::string> Journal::stats(Time now) {
-    // One read transaction, so that every figure counts the same answers.
+    // One read transaction, so that every figure counts the same answers. One pass over the answers counts
+    // every group: cheaper than a GROUP BY for each, which sorts the answers again.
     if (!succeeded(execute(Db, "BEGIN"))) return std::nullopt;
-    Statement totals(Db, "SELECT count(*), coalesce(sum(right), 0) FROM answers");
-    bool read = totals.step() == SQLITE_ROW;
-    std::string out = "{\"answers\":" + std::to_string(totals.integer(0)) +
-                      ",\"right\":" + std::to_string(totals.integer(1));
-    read = read && appendGroups(Db, out, "question",
-                                "SELECT question, count(*), sum(right) FROM answers GROUP BY question "
-                                "ORDER BY question");
-    // Per spot first: a spot holds a few answers, so the join then touches far fewer rows.
-    constexpr std::string_view kBySpot = "WITH per_spot AS (SELECT spot, count(*) AS n, sum(right) AS r FROM "
-                                         "answers GROUP BY spot) SELECT s.";
-    constexpr std::string_view kJoin = ", sum(n), sum(r) FROM per_spot JOIN spots s ON s.id = per_spot.spot "
-                                       "GROUP BY 1 ORDER BY 1";
-    read = read && appendGroups(Db, out, "street", std::string(kBySpot) + "street" + std::string(kJoin));
-    read =
-        read && appendGroups(Db, out, "boardKind", std::string(kBySpot) + "board_kind" + std::string(kJoin));
-    out += ",\"review\":{\"queued\":" + std::to_string(queuedCount()) +
-           ",\"due\":" + std::to_string(dueCount(now)) + "}}";
-    execute(Db, "COMMIT");
-    if (!read) {
-        succeeded(SQLITE_ERROR);
-        return std::nullopt;
+    Statement query(Db, "SELECT a.question, s.street, s.board_kind, a.right FROM answers a "
+                        "JOIN spots s ON s.id = a.spot");
+    Tally total;
+    std::array<std::map<std::string, Tally>, 3> groups;
+    int code = SQLITE_OK;
+    while ((code = query.step()) == SQLITE_ROW) {
+        const std::int64_t right = query.integer(3) != 0 ? 1 : 0;
+        ++total.Answers;
+        total.Right += right;
+        for (int group = 0; group < 3; ++group) {
+            Tally& into = groups[static_cast<std::size_t>(group)][query.text(group)];
+            ++into.Answers;
+            into.Right += right;
+        }
     }
+    const int queued = queuedCount();
+    const int due = dueCount(now);
+    execute(Db, "COMMIT");
+    if (!succeeded(code)) return std::nullopt;
+    std::string out =
+        "{\"answers\":" + std::to_string(total.Answers) + ",\"right\":" + std::to_string(total.Right);
+    appendGroups(out, "question", groups[0]);
+    appendGroups(out, "street", groups[1]);
+    appendGroups(out, "boardKind", groups[2]);
+    out += ",\"review\":{\"queued\":" + std::to_string(queued) + ",\"due\":" + std::to_string(due) + "}}";
     return out;
 }
 
