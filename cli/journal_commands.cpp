@@ -23,7 +23,7 @@ journal::OpenResult openJournal(const std::optional<std::string>& path, journal:
 int runPracticeCommand(const PracticeRequest& request, std::istream& in, std::ostream& out,
                        std::ostream& err) {
     const journal::OpenResult opened = openJournal(request.Journal, journal::Access::kReadWrite);
-    if (!opened.Opened) err << "tavolin-report: " << opened.Message << '\n';
+    if (!opened.Opened) err << "tavolin-report: " << opened.Message << " Practice goes on without saving.\n";
     runTerminalPractice(request, in, out, err, opened.Opened.get());
     return 0;
 }

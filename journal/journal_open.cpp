@@ -15,12 +15,13 @@ OpenResult refused(OpenProblem problem, std::string message) {
 }
 
 std::string leftAsItIs(const std::string& path, const std::string& what) {
-    return path + " " + what + "; the file is left as it is and answers are not saved.";
+    return path + " " + what + "; the file is left as it is.";
 }
 
 // Looks at an existing file through a read-only connection, so that nothing can be written to a file that
-// turns out not to be a usable journal.
-std::optional<OpenResult> inspect(const std::string& path) {
+// turns out not to be a usable journal. Reading alone skips the integrity check, which reads the whole
+// file: damage it meets shows as a read error.
+std::optional<OpenResult> inspect(const std::string& path, Access access) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         sqlite3_close_v2(db);
@@ -45,7 +46,7 @@ std::optional<OpenResult> inspect(const std::string& path) {
                           leftAsItIs(path, "was written by a newer Tavolin (journal version " +
                                                std::to_string(version) + "; this one reads up to " +
                                                std::to_string(kSchemaVersion) + ")"));
-    } else {
+    } else if (access == Access::kReadWrite) {
         Statement check(db, "PRAGMA quick_check");
         if (check.step() != SQLITE_ROW || check.text(0) != "ok")
             problem =
@@ -98,7 +99,7 @@ OpenResult Journal::open(const std::string& path, Access access) {
     if (exists) {
         if (!S_ISREG(status.st_mode))
             return refused(OpenProblem::kNotAJournal, leftAsItIs(path, "is not a file"));
-        if (auto problem = inspect(path)) return std::move(*problem);
+        if (auto problem = inspect(path, access)) return std::move(*problem);
         if (access == Access::kReadOnly) return readOnly(path);
         if (!writable(path, status)) return refused(OpenProblem::kReadOnly, leftAsItIs(path, "is read-only"));
     }
