@@ -7,6 +7,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 namespace tavolin::journal {
@@ -38,7 +39,7 @@ inline long lineCount(const std::string& text) {
 
 inline std::unique_ptr<Journal> openOrFail(const std::string& path) {
     OpenResult opened = Journal::open(path);
-    EXPECT_TRUE(opened.Opened) << opened.Message;
+    if (!opened.Opened) throw std::runtime_error(opened.Message);
     return std::move(opened.Opened);
 }
 

@@ -65,6 +65,7 @@ TEST(TerminalPractice, EveryJudgedAnswerIsRecordedAndMissedSpotsComeBackFirst) {
                  "-1\n-1\n-1\n-1\n");
     EXPECT_EQ(countOf(review.Out, "\\(review\\): "), std::min(queued, 4));
     const std::vector<std::string> before = spotLines(first.Out), again = spotLines(review.Out);
+    ASSERT_GE(again.size(), static_cast<std::size_t>(std::min(queued, 4)));
     for (int i = 0; i < std::min(queued, 4); ++i)
         EXPECT_NE(std::find(before.begin(), before.end(), again[static_cast<std::size_t>(i)]), before.end());
 }
