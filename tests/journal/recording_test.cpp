@@ -97,14 +97,17 @@ TEST(Recording, KillingTheProgramLosesNoAnswerAlreadyShown) {
             }
         }
         close(announced[1]);
-        usleep(std::uniform_int_distribution<useconds_t>(20'000, 150'000)(random));
+        // Once the child has shown its first answer, kill it at a random moment.
+        std::string shown;
+        char buffer[4096];
+        ssize_t got = read(announced[0], buffer, sizeof buffer);
+        if (got > 0) shown.append(buffer, static_cast<std::size_t>(got));
+        usleep(std::uniform_int_distribution<useconds_t>(0, 100'000)(random));
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFSIGNALED(status));
-        std::string shown;
-        char buffer[4096];
-        for (ssize_t got; (got = read(announced[0], buffer, sizeof buffer)) > 0;)
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the child ended by itself: " << WEXITSTATUS(status);
+        while ((got = read(announced[0], buffer, sizeof buffer)) > 0)
             shown.append(buffer, static_cast<std::size_t>(got));
         close(announced[0]);
 
@@ -121,7 +124,7 @@ TEST(Recording, KillingTheProgramLosesNoAnswerAlreadyShown) {
         for (int session = 0, pot = 0; announcedLines >> session >> pot; ++count)
             EXPECT_TRUE(kept.contains({session, pot})) << "round " << round << ", answer " << pot;
     }
-    EXPECT_GT(count, 20);
+    EXPECT_GE(count, 6);
 }
 
 // Two independent counts of the same answers: the stats' groups and a tally of the exported lines.
