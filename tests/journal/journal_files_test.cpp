@@ -1,8 +1,11 @@
 #include "journal/statement.h"
 #include "tests/journal/journal_test_support.h"
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace tavolin::journal {
 namespace {
@@ -76,6 +79,37 @@ TEST(JournalFile, BadFilesAreReportedAndLeftByteForByte) {
     EXPECT_EQ(bytesOf(folder.file("readonly")), before);
     EXPECT_EQ(Journal::open(folder.file("absent"), Access::kReadOnly).Problem, OpenProblem::kMissing);
     EXPECT_EQ(Journal::open(folder.file("no/such/folder/j")).Problem, OpenProblem::kCannotWrite);
+}
+
+// A full disk, as a child process whose files may not grow past a limit: the failed write is reported,
+// and every answer recorded before it is in a sound file.
+TEST(JournalFile, AFullDiskIsReportedAndLosesNothingRecorded) {
+    TempFolder folder;
+    const std::string path = folder.file("j");
+    openOrFail(path);
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{512 * 1024, 512 * 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const auto journal = Journal::open(path).Opened;
+        const auto session = journal ? journal->startSession(1000, "test") : 0;
+        for (int pot = 1; session != 0 && pot < 250; ++pot) {
+            const auto spot = journal->spotId(sampleSpot(pot));
+            if (spot == 0 ||
+                journal->record(session, spot, sampleAnswer("outs", false, 1000)) != Recorded::kNew)
+                _exit(journal->lastError().starts_with("cannot save to " + path + ": ") ? pot - 1 : 254);
+        }
+        _exit(255);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_LT(WEXITSTATUS(status), 250);
+    std::ostringstream lines;
+    openOrFail(path)->exportAnswers(lines);
+    EXPECT_EQ(lineCount(lines.str()), WEXITSTATUS(status));
+    EXPECT_GT(WEXITSTATUS(status), 0);
 }
 
 TEST(JournalFile, FirstVersionMigratesKeepingItsAnswers) {
