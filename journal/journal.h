@@ -111,7 +111,7 @@ public:
     std::optional<std::string> stats(Time now);
 
 private:
-    static OpenResult readOnly(const std::string& path);
+    static OpenResult readOnly(const std::string& path, bool mayRecover);
     Journal(sqlite3* db, std::string path) : Db(db), Path(std::move(path)) {}
     bool succeeded(int code);
 

@@ -18,26 +18,51 @@ std::string leftAsItIs(const std::string& path, const std::string& what) {
     return path + " " + what + "; the file is left as it is.";
 }
 
-// Looks at an existing file through a read-only connection, so that nothing can be written to a file that
-// turns out not to be a usable journal. Reading alone skips the integrity check, which reads the whole
-// file: damage it meets shows as a read error.
-std::optional<OpenResult> inspect(const std::string& path, Access access) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db);
-        return refused(OpenProblem::kCannotWrite, leftAsItIs(path, "cannot be opened"));
+// A connection that only reads, and what reading the schema gave.
+struct Probe {
+    sqlite3* Db = nullptr;
+    int Code = SQLITE_OK;
+    std::int64_t Tables = 0;
+};
+
+// A journal left by a program that was killed needs its WAL index rebuilt before it can be read, which a
+// read-only connection cannot do. When the file may be written, a read-write connection that never
+// checkpoints does it, touching only the index file beside the journal.
+Probe probe(const std::string& path, bool mayRecover) {
+    Probe result;
+    for (const int flags : {SQLITE_OPEN_READONLY, SQLITE_OPEN_READWRITE}) {
+        sqlite3_close_v2(result.Db);
+        result = Probe{};
+        result.Code = sqlite3_open_v2(path.c_str(), &result.Db, flags, nullptr);
+        if (result.Code != SQLITE_OK) break;
+        sqlite3_busy_timeout(result.Db, kBusyMilliseconds);
+        sqlite3_db_config(result.Db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        Statement tables(result.Db, "SELECT count(*) FROM sqlite_schema");
+        result.Code = tables.step();
+        if (result.Code == SQLITE_ROW) result.Tables = tables.integer(0);
+        if (!mayRecover || (result.Code != SQLITE_READONLY && result.Code != SQLITE_BUSY)) break;
     }
-    sqlite3_busy_timeout(db, kBusyMilliseconds);
+    return result;
+}
+
+// Looks at an existing file without writing to it, so that nothing is written to a file that turns out not
+// to be a usable journal. Reading alone skips the integrity check, which reads the whole file: damage it
+// meets shows as a read error.
+std::optional<OpenResult> inspect(const std::string& path, Access access, bool mayRecover) {
+    const Probe looked = probe(path, mayRecover);
+    sqlite3* db = looked.Db;
     std::optional<OpenResult> problem;
-    Statement tables(db, "SELECT count(*) FROM sqlite_schema");
-    const int code = tables.step();
     const auto applicationId = queryInteger(db, "PRAGMA application_id").value_or(0);
     const auto version = queryInteger(db, "PRAGMA user_version").value_or(0);
-    if (code == SQLITE_NOTADB) {
+    if (looked.Code == SQLITE_NOTADB) {
         problem = refused(OpenProblem::kNotAJournal, leftAsItIs(path, "is not a Tavolin journal"));
-    } else if (code != SQLITE_ROW) {
+    } else if (looked.Code == SQLITE_READONLY) {
+        problem = refused(OpenProblem::kReadOnly,
+                          leftAsItIs(path, "is read-only and cannot be read before a program that may write "
+                                           "to it has opened it again"));
+    } else if (looked.Code != SQLITE_ROW) {
         problem = refused(OpenProblem::kDamaged, leftAsItIs(path, "is damaged and cannot be read"));
-    } else if (applicationId != kApplicationId && (version != 0 || tables.integer(0) != 0)) {
+    } else if (applicationId != kApplicationId && (version != 0 || looked.Tables != 0)) {
         problem =
             refused(OpenProblem::kNotAJournal,
                     leftAsItIs(path, "is an SQLite database of another program, not a Tavolin journal"));
@@ -63,14 +88,13 @@ bool writable(const std::string& path, const struct stat& status) {
 
 } // namespace
 
-OpenResult Journal::readOnly(const std::string& path) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db);
+OpenResult Journal::readOnly(const std::string& path, bool mayRecover) {
+    const Probe looked = probe(path, mayRecover);
+    if (looked.Code != SQLITE_ROW) {
+        sqlite3_close_v2(looked.Db);
         return refused(OpenProblem::kCannotWrite, path + " cannot be read.");
     }
-    sqlite3_busy_timeout(db, kBusyMilliseconds);
-    return OpenResult{std::unique_ptr<Journal>(new Journal(db, path)), OpenProblem::kNone, {}};
+    return OpenResult{std::unique_ptr<Journal>(new Journal(looked.Db, path)), OpenProblem::kNone, {}};
 }
 
 std::string writeProblem(int code) {
@@ -99,9 +123,10 @@ OpenResult Journal::open(const std::string& path, Access access) {
     if (exists) {
         if (!S_ISREG(status.st_mode))
             return refused(OpenProblem::kNotAJournal, leftAsItIs(path, "is not a file"));
-        if (auto problem = inspect(path, access)) return std::move(*problem);
-        if (access == Access::kReadOnly) return readOnly(path);
-        if (!writable(path, status)) return refused(OpenProblem::kReadOnly, leftAsItIs(path, "is read-only"));
+        const bool mayWrite = writable(path, status);
+        if (auto problem = inspect(path, access, mayWrite)) return std::move(*problem);
+        if (access == Access::kReadOnly) return readOnly(path, mayWrite);
+        if (!mayWrite) return refused(OpenProblem::kReadOnly, leftAsItIs(path, "is read-only"));
     }
     sqlite3* db = nullptr;
     const int flags = SQLITE_OPEN_READWRITE | (exists ? 0 : SQLITE_OPEN_CREATE);
