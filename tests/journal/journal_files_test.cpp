@@ -1,3 +1,4 @@
+#include "journal/journal_path.h"
 #include "journal/statement.h"
 #include "tests/journal/journal_test_support.h"
 
@@ -153,6 +154,27 @@ TEST(JournalFile, NamedRangesAndSettingsKeepTheirLatestValue) {
     EXPECT_TRUE(journal->setSetting("table", "Ah Kh"));
     EXPECT_TRUE(journal->setSetting("table", "Ad 7d"));
     EXPECT_EQ(journal->setting("table"), "Ad 7d");
+}
+
+TEST(JournalFile, TheDefaultPlaceFollowsXdgDataHomeOrHomeAndIsMade) {
+    TempFolder folder;
+    const auto keep = [](const char* name) {
+        return std::getenv(name) ? std::optional<std::string>(std::getenv(name)) : std::nullopt;
+    };
+    const auto dataHome = keep("XDG_DATA_HOME"), home = keep("HOME");
+    setenv("XDG_DATA_HOME", folder.file("data").c_str(), 1);
+    EXPECT_EQ(defaultJournalPath(), folder.file("data/tavolin/journal.sqlite3"));
+    setenv("XDG_DATA_HOME", "relative/data", 1);
+    setenv("HOME", folder.file("home").c_str(), 1);
+    EXPECT_EQ(defaultJournalPath(), folder.file("home/.local/share/tavolin/journal.sqlite3"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file("data/tavolin")));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file("home/.local/share/tavolin")));
+    for (const auto& [name, value] : {std::pair{"XDG_DATA_HOME", dataHome}, {"HOME", home}}) {
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
+    }
 }
 
 } // namespace
