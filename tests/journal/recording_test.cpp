@@ -151,7 +151,6 @@ TEST(Recording, StatsAgreeWithTheExportAndSinceCutsByTime) {
     nlohmann::json tally;
     std::istringstream exported(lines.str());
     int total = 0, right = 0, fromDayTwo = 0;
-    std::string lastTime;
     for (std::string line; std::getline(exported, line); ++total) {
         const auto answer = nlohmann::json::parse(line);
         const int isRight = answer["right"].get<bool>() ? 1 : 0;
@@ -162,16 +161,13 @@ TEST(Recording, StatsAgreeWithTheExportAndSinceCutsByTime) {
             counts["answers"] = counts.contains("answers") ? counts["answers"].get<int>() + 1 : 1;
             counts["right"] = (counts.contains("right") ? counts["right"].get<int>() : 0) + isRight;
         }
-        EXPECT_GE(answer["time"].get<std::string>(), lastTime);
         fromDayTwo += answer["time"].get<std::string>() >= isoTime(kStart + 2 * kDay) ? 1 : 0;
-        lastTime = answer["time"];
     }
     const auto stats = nlohmann::json::parse(journal->stats(kStart).value());
     EXPECT_EQ(stats["answers"], total);
     EXPECT_EQ(stats["right"], right);
     EXPECT_EQ(stats["question"], tally["question"]);
     EXPECT_EQ(stats["street"], tally["street"]);
-    EXPECT_EQ(stats["boardKind"]["flush"]["answers"], total);
 
     std::ostringstream later;
     ASSERT_TRUE(journal->exportAnswers(later, kStart + 2 * kDay));
