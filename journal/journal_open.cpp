@@ -139,7 +139,12 @@ OpenResult Journal::open(const std::string& path, Access access) {
     }
     // In WAL mode NORMAL keeps every committed answer when the program is killed or crashes; only a power
     // cut may lose the last few. FULL would sync each commit and take several times as long.
-    if (code == SQLITE_OK) code = execute(db, "PRAGMA foreign_keys = ON; PRAGMA synchronous = NORMAL");
+    // Checkpoints sync the disk and make a recording wait: do one now and let the WAL grow to about 16 MB
+    // (a thousand answers or so) before the next, so that a session seldom meets one.
+    if (code == SQLITE_OK)
+        code = execute(
+            db, "PRAGMA foreign_keys = ON; PRAGMA synchronous = NORMAL; PRAGMA wal_autocheckpoint = 4000; "
+                "PRAGMA wal_checkpoint(PASSIVE)");
     if (code == SQLITE_OK) code = migrate(db);
     if (code != SQLITE_OK) {
         sqlite3_close_v2(db);
