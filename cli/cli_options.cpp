@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 
+#include "cli/journal_options.h"
 #include "cli/profile_names.h"
 
 #include <CLI/CLI.hpp>
@@ -108,6 +109,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         return assign(deal.Filter.Board, practice::readBoardKind(value));
     });
     app.add_option("cards", positional);
+    JournalOptions journalOptions;
+    addJournalOptions(app, journalOptions);
 
     try {
         app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
@@ -118,6 +121,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (extra != "--") return UsageError{"unknown option " + extra};
     }
     hand.Preflop = preflop.value_or(hand.Preflop);
+    if (auto command = journalCommand(app, journalOptions, deal, preflop, batch || !positional.empty()))
+        return *command;
     if (app.count("--deal") > 0) {
         if (batch || !positional.empty())
             return UsageError{"--deal writes spots; it takes no cards and no --batch"};

@@ -2,6 +2,7 @@
 
 #include "cli/deal.h"
 #include "cli/hand_request.h"
+#include "cli/journal_requests.h"
 
 #include <string>
 #include <string_view>
@@ -23,7 +24,8 @@ struct UsageError {
     std::string Message;
 };
 
-using CommandLine = std::variant<SingleRequest, BatchRequest, DealRequest, HelpRequest, UsageError>;
+using CommandLine = std::variant<SingleRequest, BatchRequest, DealRequest, HelpRequest, UsageError,
+                                 PracticeRequest, JournalExportRequest, JournalStatsRequest>;
 
 // Reads the arguments after the program name.
 CommandLine parseCommandLine(const std::vector<std::string>& args);

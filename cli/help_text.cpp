@@ -8,6 +8,9 @@ Usage:
   tavolin-report HOLE BOARD [options]
   tavolin-report --batch < hands.jsonl > answers.jsonl
   tavolin-report --deal N [--seed S] [--street S] [--board K] [--preflop P] > spots.jsonl
+  tavolin-report --practice [--count N] [--questions LIST] [--review] [--journal PATH] [filters]
+  tavolin-report --journal-export [--since YYYY-MM-DD] [--journal PATH] > answers.jsonl
+  tavolin-report --journal-stats [--journal PATH]
   tavolin-report --help
 
 HOLE is two cards one blank apart ("Ad 7d"); BOARD is three to five cards ("3s 4c 5h",
@@ -38,6 +41,25 @@ Practice spots (--deal writes them as batch lines that --batch reads back):
   --board K         only boards the report reads as dry, coordinated, paired or flush
   --preflop P       only spots against this villain profile (else any of the four)
 
+Practice in the terminal (answers are saved in the journal):
+  --practice        deal spots and ask, one question per line; answer one per line: the
+                    strength n w m s v u (or the tier's name), outs and equity as numbers,
+                    the decision c or f. End of input or q ends the session with the score.
+                    --seed, --street, --board and --preflop filter the spots as for --deal
+  --count N         stop after N spots
+  --questions LIST  some of tier,outs,equity,decision (default all four)
+  --review          the spots due for review first: a wrong answer brings its spot back at
+                    once, a right one at review 1, 3, 7, 21, then 60 days later
+  --journal PATH    the journal file (default $XDG_DATA_HOME/tavolin/journal.sqlite3, or
+                    ~/.local/share/tavolin/journal.sqlite3)
+  --journal-export  every answer as a JSON line: time, session, spot {hole, board, pot, heroBet,
+                    villainBet, stack, range, rangeText, street, boardKind, source}, question,
+                    answer, truth, right, error, seconds; --since YYYY-MM-DD keeps later ones
+  --journal-stats   one JSON object: answers and right ones in all, by question, street and
+                    board kind, and the review queue {queued, due}
+A journal that cannot be used is reported and left as it is: practice goes on without saving,
+export and stats exit with 2.
+
 The pot-odds, SPR and commitment lines appear when the pot and the stack are above 0 and
 neither bet is negative. Numbers are printed with the decimal separator of LC_ALL / LC_NUMERIC.
 
@@ -64,8 +86,8 @@ A range that cannot be read is an error naming the token.
 Example:
   tavolin-report "Ad 7d" "3s 4c 5h" --pot 100 --villain-bet 50 --stack 500 --preflop nit
 
-Exit codes: 0 done; 2 a usage error, rejected cards or an unreadable range (the reason on standard
-error).
+Exit codes: 0 done; 2 a usage error, rejected cards, an unreadable range or a journal that cannot be
+read (the reason on standard error).
 )";
 
 } // namespace tavolin::cli

@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 #include "cli/cli_options.h"
+#include "cli/journal_commands.h"
 
 #include <clocale>
 #include <iostream>
@@ -68,6 +69,12 @@ int main(int argc, char** argv) {
         writeDeal(*deal, std::cout);
         return std::cout.good() ? 0 : 1;
     }
+    if (const auto* practice = std::get_if<PracticeRequest>(&commandLine))
+        return runPracticeCommand(*practice, std::cin, std::cout, std::cerr);
+    if (const auto* request = std::get_if<JournalExportRequest>(&commandLine))
+        return runJournalExport(*request, std::cout, std::cerr);
+    if (const auto* request = std::get_if<JournalStatsRequest>(&commandLine))
+        return runJournalStats(*request, std::cout, std::cerr);
     if (std::holds_alternative<BatchRequest>(commandLine)) {
         runBatch(std::cin, std::cout, separator);
         return 0;

@@ -1,0 +1,79 @@
+#include "cli/spot_record.h"
+
+#include "cards/card_text.h"
+#include "practice/board_kind.h"
+#include "practice/spot_dealer.h"
+#include "ranges/profiles.h"
+#include "ranges/range_text.h"
+
+#include <array>
+#include <sstream>
+#include <vector>
+
+namespace tavolin::cli {
+namespace {
+
+// The kinds overlap; the journal keeps the most telling one.
+constexpr std::array kKindOrder{practice::BoardKind::kFlush, practice::BoardKind::kPaired,
+                                practice::BoardKind::kCoordinated, practice::BoardKind::kDry};
+
+std::optional<std::vector<int>> cardIndexes(const std::string& text) {
+    std::vector<int> cards;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        const auto card = readCard(word);
+        if (!card) return std::nullopt;
+        cards.push_back(card->index());
+    }
+    return cards;
+}
+
+} // namespace
+
+journal::SpotRecord spotRecord(const practice::Spot& spot, const practice::SpotReading& reading,
+                               std::string_view source) {
+    std::string kind;
+    for (const practice::BoardKind candidate : kKindOrder) {
+        if (kind.empty() && practice::textureIsOfKind(reading.Texture, candidate))
+            kind = practice::boardKindName(candidate);
+    }
+    return {practice::holeText(spot),
+            practice::boardText(spot),
+            static_cast<double>(spot.Pot),
+            0.0,
+            static_cast<double>(spot.VillainBet),
+            static_cast<double>(spot.Stack),
+            std::string(ranges::profileName(spot.PreflopProfile)),
+            ranges::rangeText(ranges::profileRange(spot.PreflopProfile)),
+            std::string(practice::streetName(practice::streetOf(spot))),
+            kind,
+            std::string(source)};
+}
+
+std::optional<practice::Spot> spotOfRecord(const journal::SpotRecord& record) {
+    const auto hole = cardIndexes(record.Hole);
+    const auto board = cardIndexes(record.Board);
+    if (!hole || !board || hole->size() != 2 || board->size() < 3 || board->size() > 5 || record.Pot < 1 ||
+        record.HeroBet != 0)
+        return std::nullopt;
+    practice::Spot spot;
+    std::copy(hole->begin(), hole->end(), spot.Hole.begin());
+    std::copy(board->begin(), board->end(), spot.Board.begin());
+    spot.BoardCount = static_cast<int>(board->size());
+    spot.Pot = static_cast<int>(record.Pot);
+    spot.VillainBet = static_cast<int>(record.VillainBet);
+    spot.Stack = static_cast<int>(record.Stack);
+    for (int size = 0; size < practice::kBetSizeCount; ++size) {
+        const auto bet = static_cast<practice::BetSize>(size);
+        if (practice::betAmount(spot.Pot, bet) == spot.VillainBet) spot.Bet = bet;
+    }
+    for (int profile = 0; profile < ranges::kProfileCount; ++profile) {
+        if (ranges::profileName(profile) == record.RangeName) {
+            spot.PreflopProfile = profile;
+            return spot;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace tavolin::cli

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "journal/journal.h"
+#include "practice/spot.h"
+#include "practice/spot_reading.h"
+
+#include <optional>
+#include <string_view>
+
+namespace tavolin::cli {
+
+// A dealt spot as the journal keeps it, against its preflop profile's range.
+journal::SpotRecord spotRecord(const practice::Spot& spot, const practice::SpotReading& reading,
+                               std::string_view source);
+
+// A journal's spot dealt again; nullopt for one the terminal cannot deal (a typed range, no amounts,
+// cards that do not read).
+std::optional<practice::Spot> spotOfRecord(const journal::SpotRecord& record);
+
+} // namespace tavolin::cli
