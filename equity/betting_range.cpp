@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace tavolin::equity {
@@ -87,6 +88,17 @@ BettingRange bettingRange(CardMask hero, CardMask board, const HoldingWeights& v
     if (result.Value + result.Bluffs > 0.0)
         result.BluffShare = result.Bluffs / (result.Value + result.Bluffs);
     return result;
+}
+
+std::string bettingRangeWords(const BettingRange& range, std::string_view rangeName) {
+    const double tenths = std::round(range.Holdings * 10.0);
+    char count[64];
+    std::snprintf(count, sizeof count, std::fmod(tenths, 10.0) == 0.0 ? "%.0f" : "%.1f", tenths / 10.0);
+    const bool one = tenths == 10.0;
+    return "the " + std::string(count) + (one ? " holding of " : " holdings of ") + std::string(rangeName) +
+           (!range.Narrowed ? ""
+            : one           ? " that bets here"
+                            : " that bet here");
 }
 
 std::string modelText(const BettingModel& model) {

@@ -3,6 +3,7 @@
 #include "equity/range_on_board.h"
 
 #include <string>
+#include <string_view>
 
 namespace tavolin::equity {
 
@@ -42,6 +43,10 @@ struct BettingRange {
 // Hero and board as exactEquity takes them; for any other input, or no live holding, Holdings is 0.
 BettingRange bettingRange(CardMask hero, CardMask board, const HoldingWeights& villain, double pot,
                           double bet, const BettingModel& model = {});
+
+// The range a verdict is judged against, in words: "the 212 holdings of Semiloose that bet here", or "the 300
+// holdings of Semiloose" when the bet does not narrow it. Weights summed, whole or to a tenth ("12.5").
+std::string bettingRangeWords(const BettingRange& range, std::string_view rangeName);
 
 // "value from top pair up, draws bet, bluffs at bet : pot + bet"; "draws check" when they do not.
 std::string modelText(const BettingModel& model);
