@@ -47,8 +47,7 @@ BettingRange bettingRange(CardMask hero, CardMask board, const HoldingWeights& v
                           double bet, const BettingModel& model) {
     BettingRange result;
     result.Model = modelText(model);
-    // The hero's two cards and the board are a valid holding on the board exactly when exactEquity takes
-    // them.
+    // The hero's cards classify as a holding on the board exactly when exactEquity takes them.
     if (!classifyHolding(hero, board)) return result;
     const BoardClass lowest = lowestValueClass(model);
     const CardMask dead = hero | board;

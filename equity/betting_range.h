@@ -36,8 +36,7 @@ struct BettingRange {
 // The part of `villain` that bets `bet` into `pot` (the pot before the bet). Edges:
 // - no bet (bet 0, or a bet or pot that is negative or not a number): the bet says nothing, the whole live
 //   range is kept, Narrowed false; Value and Draws still say how the model splits it;
-// - nothing bets by the model (no value holdings and no draws that bet): the whole live range, Narrowed
-// false;
+// - nothing bets by the model (no value holdings, no draws that bet): the whole live range, Narrowed false;
 // - no value holdings but draws: the draws alone, no bluffs;
 // - too few weak holdings for the bluffs: all of them, BluffShare below the price.
 // Hero and board as exactEquity takes them; for any other input, or no live holding, Holdings is 0.
