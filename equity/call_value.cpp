@@ -6,21 +6,20 @@
 namespace tavolin::equity {
 namespace {
 
+// Room for any finite double written out in full: 309 digits, a sign and a decimal.
+constexpr std::size_t kTextRoom = 320;
+
 // Whole numbers as such ("150"), others with one decimal ("37.5").
 std::string amountText(double amount) {
-    char text[64];
-    if (amount == std::round(amount) && std::fabs(amount) < 1e15) {
-        std::snprintf(text, sizeof text, "%.0f", amount);
-    } else {
-        std::snprintf(text, sizeof text, "%.1f", amount);
-    }
+    char text[kTextRoom];
+    std::snprintf(text, sizeof text, amount == std::round(amount) ? "%.0f" : "%.1f", amount);
     return text;
 }
 
 // Whole chips from 10 up, tenths below, so that a small edge still shows its sign.
 std::string edgeText(double chips) {
     if (chips == 0.0) return "0";
-    char text[64];
+    char text[kTextRoom];
     std::snprintf(text, sizeof text, std::fabs(chips) >= 10.0 ? "%+.0f" : "%+.1f", chips);
     return text;
 }
