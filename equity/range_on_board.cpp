@@ -40,6 +40,17 @@ struct BoardShape {
     CardMask Cards = 0;
 };
 
+BoardShape boardShape(CardMask board) {
+    BoardShape shape;
+    shape.Cards = board;
+    shape.Ranks = parts::layersOfSuits(parts::suitOf(board, 0), parts::suitOf(board, 1),
+                                       parts::suitOf(board, 2), parts::suitOf(board, 3))
+                      .AtLeast[0];
+    shape.TopRank = std::bit_width(shape.Ranks) - 1;
+    shape.SecondRank = std::bit_width(shape.Ranks & ~(1U << shape.TopRank)) - 1;
+    return shape;
+}
+
 BoardClass madeClass(HandValue value, CardMask holding, const BoardShape& board) {
     switch (categoryOf(value)) {
     case HandCategory::kStraightFlush:
@@ -135,6 +146,17 @@ RangeOnBoard rangeOnBoard(CardMask hero, CardMask board, const HoldingWeights& v
     for (auto& row : result.Rows)
         row.Share = result.Holdings > 0.0 ? row.Holdings / result.Holdings : 0.0;
     return result;
+}
+
+std::optional<HoldingClasses> classifyHolding(CardMask holding, CardMask board) {
+    if (!detail::isValidSpot(holding, board)) return std::nullopt;
+    const BoardShape shape = boardShape(board);
+    const HandValue value = handValue(holding | board);
+    HoldingClasses classes;
+    classes.Made = madeClass(value, holding, shape);
+    if (std::popcount(board) < 5 && categoryOf(value) < HandCategory::kStraight)
+        classes.Draw = drawClass(holding, shape);
+    return classes;
 }
 
 } // namespace tavolin::equity

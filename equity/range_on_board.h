@@ -3,6 +3,7 @@
 #include "equity/holdings.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace tavolin::equity {
@@ -57,5 +58,15 @@ struct RangeOnBoard {
 
 // Empty (Holdings == 0) for input exactEquity would refuse. Allocates nothing.
 RangeOnBoard rangeOnBoard(CardMask hero, CardMask board, const HoldingWeights& villain);
+
+// The rows one holding counts in: its made class and, on the flop and the turn for a hand below a straight,
+// its draw row if it has one.
+struct HoldingClasses {
+    BoardClass Made = BoardClass::kNoPair;
+    std::optional<BoardClass> Draw;
+};
+
+// For two cards and a board of three to five cards that share none; nullopt for any other input.
+std::optional<HoldingClasses> classifyHolding(CardMask holding, CardMask board);
 
 } // namespace tavolin::equity
