@@ -2,6 +2,7 @@
 
 #include "cli/deal.h"
 #include "cli/hand_request.h"
+#include "cli/history_output.h"
 
 #include <string>
 #include <string_view>
@@ -23,7 +24,8 @@ struct UsageError {
     std::string Message;
 };
 
-using CommandLine = std::variant<SingleRequest, BatchRequest, DealRequest, HelpRequest, UsageError>;
+using CommandLine =
+    std::variant<SingleRequest, BatchRequest, DealRequest, HistoryRequest, HelpRequest, UsageError>;
 
 // Reads the arguments after the program name.
 CommandLine parseCommandLine(const std::vector<std::string>& args);

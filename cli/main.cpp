@@ -68,6 +68,8 @@ int main(int argc, char** argv) {
         writeDeal(*deal, std::cout);
         return std::cout.good() ? 0 : 1;
     }
+    if (const auto* history = std::get_if<HistoryRequest>(&commandLine))
+        return writeHistory(*history, std::cin, std::cout, std::cerr);
     if (std::holds_alternative<BatchRequest>(commandLine)) {
         runBatch(std::cin, std::cout, separator);
         return 0;
