@@ -121,10 +121,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     }
     hand.Preflop = preflop.value_or(hand.Preflop);
     if (history) {
-        if (batch || app.count("--deal") > 0) return UsageError{"--history does not go with --batch or --deal"};
-        if (const auto option = firstGiven(app, kHandOnly)) return UsageError{*option + " does not go with --history"};
-        if (const auto option = firstGiven(app, kDealOnly)) return UsageError{*option + " does not go with --history"};
-        if (positional.empty()) return UsageError{"--history reads the hand-history files given after it (- for standard input)"};
+        if (batch || app.count("--deal") > 0)
+            return UsageError{"--history does not go with --batch or --deal"};
+        if (const auto option = firstGiven(app, kHandOnly))
+            return UsageError{*option + " does not go with --history"};
+        if (const auto option = firstGiven(app, kDealOnly))
+            return UsageError{*option + " does not go with --history"};
+        if (positional.empty())
+            return UsageError{"--history reads the hand-history files given after it (- for standard input)"};
         return HistoryRequest{positional, hand.Preflop};
     }
     if (app.count("--deal") > 0) {

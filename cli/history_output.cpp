@@ -16,7 +16,7 @@ namespace tavolin::cli {
 namespace {
 
 using history::Money;
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 constexpr std::array<std::string_view, 3> kLimitNames{"no-limit", "pot-limit", "fixed-limit"};
 constexpr std::array<std::string_view, 4> kStreetNames{"preflop", "flop", "turn", "river"};

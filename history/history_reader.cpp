@@ -83,6 +83,8 @@ std::optional<std::variant<HandRecord, Skip>> HistoryReader::nextTextHand() {
     const std::optional<TextHeader> header = readTextHeader(line->Text);
     std::vector<Line> hand;
     std::size_t count = 1;
+    std::size_t bytes = line->Text.size();
+    bool cut = line->Cut;
     hand.push_back(std::move(*line));
     while ((line = Lines.next())) {
         if (readTextHeader(line->Text)) {
@@ -90,11 +92,21 @@ std::optional<std::variant<HandRecord, Skip>> HistoryReader::nextTextHand() {
             break;
         }
         if (isBlank(line->Text)) continue;
-        if (++count <= kMaxHandLines) hand.push_back(std::move(*line));
+        ++count;
+        bytes += line->Text.size();
+        cut = cut || line->Cut;
+        // Only a hand's lines are kept, and only while they stay within bounds.
+        if (header && count <= kMaxHandLines && bytes <= kMaxHandBytes) hand.push_back(std::move(*line));
     }
-    if (!header) return Skip{"", std::to_string(count) + " lines of text outside any hand"};
+    if (!header) {
+        return Skip{"", std::to_string(count) + (count == 1 ? " line" : " lines") +
+                            " of text outside any hand" +
+                            (cut ? ", a line longer than " + std::to_string(kMaxLineBytes) + " bytes" : "")};
+    }
     if (count > kMaxHandLines)
         return Skip{header->Id, "more than " + std::to_string(kMaxHandLines) + " lines in one hand"};
+    if (bytes > kMaxHandBytes)
+        return Skip{header->Id, "a hand larger than " + std::to_string(kMaxHandBytes / 1024) + " KiB"};
     return readTextHand(hand);
 }
 
@@ -110,11 +122,11 @@ std::optional<std::variant<HandRecord, Skip>> HistoryReader::nextJsonHand() {
         if (isBlank(line->Text)) break;
         if (line->Cut) return Skip{"", "a line longer than " + std::to_string(kMaxLineBytes) + " bytes"};
         depth.follow(line->Text);
-        tooLarge = tooLarge || text.size() + line->Text.size() > kMaxJsonBytes;
+        tooLarge = tooLarge || text.size() + line->Text.size() > kMaxHandBytes;
         if (!tooLarge) (text += line->Text) += '\n';
         if (depth.closed()) break;
     }
-    if (tooLarge) return Skip{"", "a hand larger than " + std::to_string(kMaxJsonBytes / 1024) + " KiB"};
+    if (tooLarge) return Skip{"", "a hand larger than " + std::to_string(kMaxHandBytes / 1024) + " KiB"};
     return readOhhHand(text);
 }
 

@@ -13,10 +13,9 @@
 
 namespace tavolin::history {
 
-// A text hand of more lines than this is skipped (its lines are counted, not kept).
+// A hand of more lines or bytes than these is skipped; its lines are counted, not kept.
 inline constexpr std::size_t kMaxHandLines = 1000;
-// An Open Hand History object larger than this is skipped.
-inline constexpr std::size_t kMaxJsonBytes = 256 * 1024;
+inline constexpr std::size_t kMaxHandBytes = 256 * 1024;
 
 enum class HistoryFormat { kUnknown, kText, kOpenHandHistory };
 

@@ -85,7 +85,7 @@ TEST(Files, DamageInTheMiddleSkipsOnlyWhatIsDamaged) {
     std::vector<std::string> got;
     for (const Entry& entry : entries)
         got.push_back(summary(entry).substr(0, 40));
-    const std::vector<std::string> expected{"skip : 1 lines of text outside any hand",
+    const std::vector<std::string> expected{"skip : 1 line of text outside any hand",
                                             summary(readAll(written::kTournament)[0]).substr(0, 40),
                                             "skip 200000000002: the hand stops before",
                                             "skip 200000000002: not hold'em: Omaha Po",
@@ -106,13 +106,13 @@ TEST(Files, HostileSizesAreSkippedWithTheirReason) {
     const std::string header = written::kRunTwice.substr(0, written::kRunTwice.find('\n') + 1);
     const std::vector<Entry> text = readAll(longLine + "\n" + header + seats + written::kRunTwice);
     ASSERT_EQ(text.size(), 3U);
-    EXPECT_EQ(summary(text[0]), "skip : 1 lines of text outside any hand");
+    EXPECT_EQ(summary(text[0]), "skip : 1 line of text outside any hand, a line longer than 65536 bytes");
     EXPECT_EQ(summary(text[1]), "skip 200000000002: more than 1000 lines in one hand");
     EXPECT_TRUE(std::holds_alternative<Hand>(text[2]));
     const std::string dealtLong = replaceAll(written::kRunTwice, "Dealt to Hero", "Dealt to Hero" + longLine);
     EXPECT_EQ(summary(readAll(dealtLong)[0]), "skip 200000000002: a line longer than 65536 bytes");
 
-    const std::string bigObject = "{\"ohh\": {\"players\": [\"" + std::string(kMaxJsonBytes, 'p') + "\"]}}";
+    const std::string bigObject = "{\"ohh\": {\"players\": [\"" + std::string(kMaxHandBytes, 'p') + "\"]}}";
     const std::vector<Entry> json = readAll("{\"ohh\": 1}\n" + bigObject + "\n{\"ohh\": {\"players\": [\n\n");
     ASSERT_EQ(json.size(), 3U);
     EXPECT_EQ(summary(json[1]), "skip : a line longer than 65536 bytes");
