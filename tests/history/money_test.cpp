@@ -73,12 +73,11 @@ TEST(Money, RunTwiceSplitsThePotAndKeepsTheFirstBoard) {
 
 TEST(Money, UncalledBetWithoutItsLineGoesBackToItsMaker) {
     // Older files leave the line out: the raise to $3.50 that nobody called comes back but $1.
-    const std::string hand =
-        "PokerStars Game #61777648755:  Hold'em No Limit ($0.50/$1.00 USD) - 2011/05/06\n"
-        "Seat 2: a ($100 in chips)\nSeat 3: b ($100 in chips)\n"
-        "b: posts small blind $0.50\na: posts big blind $1\n*** HOLE CARDS ***\n"
-        "Dealt to b [2c 7d]\nb: raises $2.50 to $3.50\na: folds\n"
-        "b collected $2 from pot\n*** SUMMARY ***\nTotal pot $2 | Rake $0\n";
+    const std::string hand = "Room Game #61777648755:  Hold'em No Limit ($0.50/$1.00 USD) - 2011/05/06\n"
+                             "Seat 2: a ($100 in chips)\nSeat 3: b ($100 in chips)\n"
+                             "b: posts small blind $0.50\na: posts big blind $1\n*** HOLE CARDS ***\n"
+                             "Dealt to b [2c 7d]\nb: raises $2.50 to $3.50\na: folds\n"
+                             "b collected $2 from pot\n*** SUMMARY ***\nTotal pot $2 | Rake $0\n";
     EXPECT_EQ(readOne(hand).Net, 100);
 }
 

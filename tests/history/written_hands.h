@@ -13,7 +13,7 @@ namespace tavolin::history::written {
 //   raises all-in 2,375 facing 1,000; Jörg calls 1,375. Pot 7,625 to Hero: net +4,625, Jörg -3,000, big
 //   stack -1,625.
 inline const std::string kTournament =
-    "PokerStars Hand #200000000001: Tournament #3000000001, $10+$1 USD Hold'em No Limit - Level V (100/200) "
+    "Room Hand #200000000001: Tournament #3000000001, $10+$1 USD Hold'em No Limit - Level V (100/200) "
     "- "
     "2024/01/05 20:00:00 ET\n"
     "Table '3000000001 7' 9-max Seat #1 is the button\n"
@@ -51,7 +51,7 @@ inline const std::string kTournament =
 // Run twice after an all-in on the flop: the hero calls 144 into 156 (price 0.48) heads-up, and takes
 // half of the $297 left after a $3 rake on each board: net +147.
 inline const std::string kRunTwice =
-    "PokerStars Hand #200000000002:  Hold'em No Limit ($1/$2 USD) - 2024/01/05 20:10:00 ET\n"
+    "Room Hand #200000000002:  Hold'em No Limit ($1/$2 USD) - 2024/01/05 20:10:00 ET\n"
     "Table 'Twice' 6-max Seat #1 is the button\n"
     "Seat 1: Hero ($200 in chips)\n"
     "Seat 2: Villain ($150 in chips)\n"
