@@ -14,11 +14,13 @@ namespace tavolin::history {
 // replay puts on the table and what the verdict weighs.
 struct Decision {
     Street OnStreet = Street::kFlop;
-    CardMask Board = 0; // the board so far
-    Money Pot = 0;      // every chip in the middle before the hero acts, this street's bets included
-    Money ToCall = 0;   // what the hero must add to stay in, no more than the hero's stack
-    Money Stack = 0;    // the hero's chips behind before acting
-    int Opponents = 0;  // players other than the hero still holding cards
+    CardMask Board = 0;   // the board so far
+    Money Pot = 0;        // every chip in the middle before the hero acts, this street's bets included
+    Money HeroBet = 0;    // the hero's bet so far on this street
+    Money VillainBet = 0; // the highest bet on this street so far, the one the hero faces
+    Money ToCall = 0;     // what the hero must add to stay in, no more than the hero's stack
+    Money Stack = 0;      // the hero's chips behind before acting
+    int Opponents = 0;    // players other than the hero still holding cards
     Move Action = Move::kCheck;
     Money Amount = 0;             // chips the action puts in
     std::optional<double> Price;  // ToCall / (Pot + ToCall), when there is something to call

@@ -52,6 +52,8 @@ private:
         decision.Board = Board;
         decision.Pot = Pot;
         decision.Stack = Stacks[hero];
+        decision.HeroBet = StreetBets[hero];
+        decision.VillainBet = highest;
         decision.ToCall = std::clamp<Money>(highest - StreetBets[hero], 0, Stacks[hero]);
         for (std::size_t i = 0; i < Record.Players.size(); ++i)
             decision.Opponents += i != hero && Record.Players[i].DealtIn && !Folded[i] ? 1 : 0;

@@ -47,6 +47,7 @@ TEST(Money, AntesRaiseToAndAnAllInRaiseAgainstTwo) {
     const Decision& raise = hand.Decisions[1];
     EXPECT_EQ(std::tuple(raise.Pot, raise.ToCall, raise.Stack, raise.Opponents, raise.Action, raise.Amount),
               std::tuple(387500, 100000, 237500, 2, Move::kRaise, 237500));
+    EXPECT_EQ(std::pair(raise.HeroBet, raise.VillainBet), std::pair(Money{0}, Money{100000}));
     EXPECT_DOUBLE_EQ(*raise.Price, 1000.0 / 4875.0);
     EXPECT_FALSE(raise.Equity); // against two opponents
     // The replay's streets: the pot before each, the board as dealt.
