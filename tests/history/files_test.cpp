@@ -134,6 +134,16 @@ TEST(Files, OpenHandHistoryOnePerLineOrPerBlock) {
     EXPECT_EQ(expected.size(), 3U);
     EXPECT_EQ(summaries(oneLine), expected);
     EXPECT_EQ(summaries(unseparated), expected);
+    // A small blind raising by 2.5 chips to 3 reads the same written either way: the pots tell.
+    const std::string hand =
+        R"({"ohh": {"game_number": "42", "game_type": "Holdem", "hero_player_id": 1, "players": [{"id": 0,)"
+        R"( "starting_stack": 10}, {"id": 1, "starting_stack": 10}], "rounds": [{"street": "Preflop", "actions": [)"
+        R"({"player_id": 0, "action": "Post SB", "amount": 0.5}, {"player_id": 1, "action": "Post BB", "amount": 1},)"
+        R"( {"player_id": 1, "action": "Dealt Cards", "cards": ["Ah", "Kd"]}, {"player_id": 0, "action": "Raise",)"
+        R"( "amount": RAISE}, {"player_id": 1, "action": "Call", "amount": 2}]}], "pots": [{"amount": 6,)"
+        R"( "player_wins": [{"player_id": 1, "win_amount": 6}]}]}})";
+    EXPECT_EQ(summaries(replaceAll(hand, "RAISE", "3")), summaries(replaceAll(hand, "RAISE", "2.5")));
+    EXPECT_EQ(summaries(replaceAll(hand, "RAISE", "2.5"))[0].substr(0, 10), "42  300 0 ");
 }
 
 } // namespace
