@@ -1,4 +1,5 @@
-// Money as hand histories write it: raise-to, uncalled bets, antes and run twice, worked out by hand.
+// Money as hand histories write it: raise-to, antes, all-in raises and run twice, worked out by hand (the
+// samples cover uncalled bets, with and without their line, and side pots).
 #include "history/history_reader.h"
 #include "ranges/profiles.h"
 #include "written_hands.h"
@@ -70,16 +71,6 @@ TEST(Money, RunTwiceSplitsThePotAndKeepsTheFirstBoard) {
     ASSERT_TRUE(call.Equity && call.Verdict);
     EXPECT_GT(*call.Equity, 0.48);
     EXPECT_TRUE(call.Verdict->starts_with("called with the price (+"));
-}
-
-TEST(Money, UncalledBetWithoutItsLineGoesBackToItsMaker) {
-    // Older files leave the line out: the raise to $3.50 that nobody called comes back but $1.
-    const std::string hand = "Room Game #61777648755:  Hold'em No Limit ($0.50/$1.00 USD) - 2011/05/06\n"
-                             "Seat 2: a ($100 in chips)\nSeat 3: b ($100 in chips)\n"
-                             "b: posts small blind $0.50\na: posts big blind $1\n*** HOLE CARDS ***\n"
-                             "Dealt to b [2c 7d]\nb: raises $2.50 to $3.50\na: folds\n"
-                             "b collected $2 from pot\n*** SUMMARY ***\nTotal pot $2 | Rake $0\n";
-    EXPECT_EQ(readOne(hand).Net, 100);
 }
 
 } // namespace
