@@ -12,8 +12,8 @@ namespace tavolin::history {
 using Money = std::int64_t;
 
 inline constexpr Money kMoneyScale = 100;
-// Larger amounts are refused rather than risk overflowing a hand's sums.
-inline constexpr Money kMaxMoney = Money{1'000'000'000'000'000};
+// Larger amounts (ten billion units) are refused, so that no sum over a hand's bounded lines can overflow.
+inline constexpr Money kMaxMoney = Money{1'000'000'000'000};
 
 // "$1,234.56", "€0.10", "£5", "1,500", "0.5": an optional currency sign, digits with optional thousands
 // commas and at most two decimals. Nullopt for anything else.
