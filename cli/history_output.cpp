@@ -4,6 +4,7 @@
 #include "history/history_reader.h"
 #include "ranges/profiles.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -27,19 +28,37 @@ std::string dump(const json& line) {
     return line.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
+// Whole amounts as whole numbers ("147", not "147.0").
+json money(Money amount) {
+    if (amount % history::kMoneyScale == 0) return json(amount / history::kMoneyScale);
+    return json(history::moneyValue(amount));
+}
+
 // Shares to four decimals: enough to tell a point apart, short to read.
 json share(const std::optional<double>& value) {
     return value ? json(std::round(*value * 10000.0) / 10000.0) : json();
 }
 
-// The board in the order it was dealt, up to `street`.
+// Cards high rank first, as players write them ("Ah Kh", "Qh 7h 2c").
+std::string byRank(CardMask cards) {
+    std::vector<Card> sorted;
+    for (const Card card : cardsIn(cards))
+        sorted.push_back(card);
+    std::stable_sort(sorted.begin(), sorted.end(), [](Card a, Card b) { return a.rank() > b.rank(); });
+    std::string text;
+    for (const Card card : sorted)
+        text += (text.empty() ? "" : " ") + cardName(card);
+    return text;
+}
+
+// The board street by street, up to `street`.
 std::string boardText(const history::Hand& hand, history::Street street) {
     std::string text;
     CardMask shown = 0;
     for (const history::StreetState& state : hand.Streets) {
         if (state.OnStreet > street) break;
         const CardMask added = state.Board & ~shown;
-        if (added != 0) text += (text.empty() ? "" : " ") + cardNames(added);
+        if (added != 0) text += (text.empty() ? "" : " ") + byRank(added);
         shown = state.Board;
     }
     return text;
@@ -78,23 +97,23 @@ std::vector<std::string> handLines(const std::string& file, const history::Hand&
                           {"game", "holdem"},
                           {"limit", kLimitNames[static_cast<std::size_t>(hand.BetLimit)]},
                           {"hero", hand.Hero},
-                          {"hole", cardNames(hand.Hole)},
+                          {"hole", byRank(hand.Hole)},
                           {"board", boardText(hand, history::Street::kRiver)},
                           {"players", hand.Players.size()},
-                          {"net", history::moneyValue(hand.Net)},
+                          {"net", money(hand.Net)},
                           {"decisions", hand.Decisions.size()}}));
     for (const history::Decision& decision : hand.Decisions) {
         lines.push_back(dump({{"type", "decision"},
                               {"id", hand.Id},
                               {"street", kStreetNames[static_cast<std::size_t>(decision.OnStreet)]},
-                              {"hole", cardNames(hand.Hole)},
+                              {"hole", byRank(hand.Hole)},
                               {"board", boardText(hand, decision.OnStreet)},
-                              {"pot", history::moneyValue(decision.Pot)},
-                              {"toCall", history::moneyValue(decision.ToCall)},
-                              {"stack", history::moneyValue(decision.Stack)},
+                              {"pot", money(decision.Pot)},
+                              {"toCall", money(decision.ToCall)},
+                              {"stack", money(decision.Stack)},
                               {"opponents", decision.Opponents},
                               {"action", kActionNames[static_cast<std::size_t>(decision.Action)]},
-                              {"amount", history::moneyValue(decision.Amount)},
+                              {"amount", money(decision.Amount)},
                               {"price", share(decision.Price)},
                               {"equity", share(decision.Equity)},
                               {"verdict", decision.Verdict ? json(*decision.Verdict) : json()}}));
