@@ -120,6 +120,11 @@ std::variant<Hand, Skip> buildHand(const HandRecord& record, const equity::Holdi
         return Skip{record.Id,
                     "the chips do not balance: the players' nets and the rake sum to " + moneyText(balance)};
 
+    for (std::size_t i = 0; i < record.Players.size(); ++i) {
+        if (putIn(record, static_cast<int>(i)) > record.Players[i].Stack)
+            return Skip{record.Id, "a player puts in more chips than the hand starts them with"};
+    }
+
     Hand hand;
     hand.Id = record.Id;
     hand.BetLimit = record.BetLimit;
