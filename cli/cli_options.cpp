@@ -71,12 +71,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     std::optional<int> preflop;
     std::vector<std::string> positional;
     bool batch = false;
+    bool history = false;
 
     CLI::App app{"tavolin-report"};
     app.set_help_flag();
     app.allow_extras();
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.add_flag("--batch", batch);
+    app.add_flag("--history", history);
     app.add_option("--pot", hand.Pot);
     app.add_option("--hero-bet", hand.HeroBet);
     app.add_option("--villain-bet", hand.VillainBet);
@@ -123,6 +125,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     hand.Preflop = preflop.value_or(hand.Preflop);
     if (auto command = journalCommand(app, journalOptions, deal, preflop, batch || !positional.empty()))
         return *command;
+    if (history) {
+        if (batch || app.count("--deal") > 0)
+            return UsageError{"--history does not go with --batch or --deal"};
+        if (const auto option = firstGiven(app, kHandOnly))
+            return UsageError{*option + " does not go with --history"};
+        if (const auto option = firstGiven(app, kDealOnly))
+            return UsageError{*option + " does not go with --history"};
+        if (positional.empty())
+            return UsageError{"--history reads the hand-history files given after it (- for standard input)"};
+        return HistoryRequest{positional, hand.Preflop};
+    }
     if (app.count("--deal") > 0) {
         if (batch || !positional.empty())
             return UsageError{"--deal writes spots; it takes no cards and no --batch"};

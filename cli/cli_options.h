@@ -2,6 +2,7 @@
 
 #include "cli/deal.h"
 #include "cli/hand_request.h"
+#include "cli/history_output.h"
 #include "cli/journal_requests.h"
 
 #include <string>
@@ -24,7 +25,7 @@ struct UsageError {
     std::string Message;
 };
 
-using CommandLine = std::variant<SingleRequest, BatchRequest, DealRequest, HelpRequest, UsageError,
+using CommandLine = std::variant<SingleRequest, BatchRequest, DealRequest, HistoryRequest, HelpRequest, UsageError,
                                  PracticeRequest, JournalExportRequest, JournalStatsRequest>;
 
 // Reads the arguments after the program name.

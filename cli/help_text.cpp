@@ -11,6 +11,7 @@ Usage:
   tavolin-report --practice [--count N] [--questions LIST] [--review] [--journal PATH] [filters]
   tavolin-report --journal-export [--since YYYY-MM-DD] [--journal PATH] > answers.jsonl
   tavolin-report --journal-stats [--journal PATH]
+  tavolin-report --history FILE... [--preflop P] > hands.jsonl
   tavolin-report --help
 
 HOLE is two cards one blank apart ("Ad 7d"); BOARD is three to five cards ("3s 4c 5h",
@@ -83,11 +84,17 @@ from 0 to 1; holdings weighted), and on a flop or turn "nextCard": [{"card":"9h"
 to at least 50% against the range), or "kind":"ahead" (the cards that put the hero below 50%).
 A range that cannot be read is an error naming the token.
 
+Hand histories (--history): text files of hands that start "<room> Hand #123: Hold'em ..." or Open Hand
+History JSON, "-" for standard input; one JSON line per hand read, per hero decision after the
+flop and per hand skipped (with the reason), then {"type":"file","file","hands","read","skipped"}.
+Decisions are weighed against the --preflop profile's range (default semiloose) when one
+opponent is left; see the manual page for the keys and the verdicts.
+
 Example:
   tavolin-report "Ad 7d" "3s 4c 5h" --pot 100 --villain-bet 50 --stack 500 --preflop nit
 
-Exit codes: 0 done; 2 a usage error, rejected cards, an unreadable range or a journal that cannot be
-read (the reason on standard error).
+Exit codes: 0 done; 2 a usage error, rejected cards, an unreadable range, a journal that cannot be
+read or a hand-history file that cannot be opened (the reason on standard error).
 )";
 
 } // namespace tavolin::cli

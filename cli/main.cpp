@@ -75,6 +75,8 @@ int main(int argc, char** argv) {
         return runJournalExport(*request, std::cout, std::cerr);
     if (const auto* request = std::get_if<JournalStatsRequest>(&commandLine))
         return runJournalStats(*request, std::cout, std::cerr);
+    if (const auto* history = std::get_if<HistoryRequest>(&commandLine))
+        return writeHistory(*history, std::cin, std::cout, std::cerr);
     if (std::holds_alternative<BatchRequest>(commandLine)) {
         runBatch(std::cin, std::cout, separator);
         return 0;

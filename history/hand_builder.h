@@ -1,0 +1,17 @@
+#pragma once
+
+#include "equity/holdings.h"
+#include "history/hand.h"
+#include "history/hand_record.h"
+#include "history/skip.h"
+
+#include <variant>
+
+namespace tavolin::history {
+
+// The hero's hand from a record: skipped when it is not hold'em or the hero's cards are unknown. With a
+// villain range, every heads-up decision gets its exact equity against it and a verdict; with several
+// opponents still in, or without a range, equity and verdict stay empty.
+std::variant<Hand, Skip> buildHand(const HandRecord& record, const equity::HoldingWeights* villainRange);
+
+} // namespace tavolin::history

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "history/hand_record.h"
+
+#include <optional>
+#include <string_view>
+
+namespace tavolin::history {
+
+struct TextHeader {
+    std::string Id;
+    std::string Game; // "Hold'em No Limit", "Omaha Pot Limit", "Tournament #1, $1+$0.10 USD Hold'em No Limit"
+    bool Holdem = false;
+    Limit BetLimit = Limit::kNoLimit;
+    bool Tournament = false;
+    std::optional<Money> BigBlind;
+};
+
+// The first line of a text hand: "<site> Hand #<digits>: <game> (<blinds>) - <date>" (or "Game #", or a
+// site name of several words); nullopt for any other line.
+std::optional<TextHeader> readTextHeader(std::string_view line);
+
+} // namespace tavolin::history
