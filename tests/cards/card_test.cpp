@@ -23,7 +23,9 @@ TEST(Cards, EveryCardReadsBackFromItsNameAndIndex) {
             const std::string swapped{static_cast<char>(name[0] ^ (name[0] >= 'A' ? 0x20 : 0)),
                                       static_cast<char>(name[1] ^ 0x20)};
             EXPECT_EQ(readCard(swapped), card) << swapped;
-            if (name[0] >= 'A') EXPECT_FALSE(readCard(swapped, LetterCase::kExact)) << swapped;
+            if (name[0] >= 'A') {
+                EXPECT_FALSE(readCard(swapped, LetterCase::kExact)) << swapped;
+            }
         }
     }
     EXPECT_EQ(seen, kFullDeck);
