@@ -1,4 +1,5 @@
 #include "equity/exact_equity.h"
+#include "equity/multiway_equity.h"
 #include "equity/next_card.h"
 #include "equity/range_equity.h"
 #include "equity/range_on_board.h"
@@ -10,6 +11,7 @@
 #include <benchmark/benchmark.h>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -100,6 +102,22 @@ void grid(benchmark::State& state, CardMask flop) {
         benchmark::DoNotOptimize(equity::rangeEquity(hero, villain, flop));
 }
 
+// The hero against two or three villains on the top quarter; the counters give the mean standard error
+// and the share of spots counted exactly.
+void multiway(benchmark::State& state, std::size_t villains, int boardCards) {
+    const std::vector<equity::HoldingWeights> ranges(villains, villainRange("quarter"));
+    double stdError = 0.0, exact = 0.0, spots = 0.0;
+    runOverSpots(state, kSpots, boardCards, [&](CardMask hero, CardMask board) {
+        const equity::MultiwayEquity result = equity::multiwayEquity(hero, board, ranges);
+        stdError += result.StdError;
+        exact += result.Exact;
+        spots += 1;
+        return result;
+    });
+    state.counters["stdError"] = stdError / spots;
+    state.counters["exact"] = exact / spots;
+}
+
 constexpr std::array<std::pair<const char*, int>, 3> kStreets{{{"flop", 3}, {"turn", 4}, {"river", 5}}};
 
 // Registered by name so that figures stay comparable from one change to the next.
@@ -123,6 +141,13 @@ const bool kRegistered = [] {
          {std::pair{"dry", "Qs7c2h"}, {"twotone", "9h8c2h"}, {"monotone", "Ks7s3s"}}) {
         benchmark::RegisterBenchmark((std::string("grid/quarter/") + texture).c_str(), grid, cardsOf(flop))
             ->Unit(benchmark::kMillisecond);
+    }
+    for (const std::size_t villains : {2, 3}) {
+        for (const auto& [street, cards] : kStreets) {
+            benchmark::RegisterBenchmark(("multiway/" + std::to_string(villains) + "/" + street).c_str(),
+                                         multiway, villains, cards)
+                ->Unit(benchmark::kMillisecond);
+        }
     }
     return true;
 }();
