@@ -84,6 +84,15 @@ private:
         int RankPair = 0;
         double Weight = 0.0;
     };
+    struct LiveHolding {
+        CardMask Mask = 0;
+        double Weight = 0.0;
+    };
+    // The ranks with a weight in one card's row of WeightsWithCard or WeightsWithOffsuitCard.
+    struct RankList {
+        std::array<std::uint8_t, 13> Ranks{};
+        int Count = 0;
+    };
 
     double weightOf(int cardA, int cardB) const;
     void prepareRanks(CardMask fullBoard, int key);
@@ -105,6 +114,13 @@ private:
     std::array<std::array<double, 13>, kDeckSize> WeightsWithOffsuitCard{};
     std::array<std::array<SuitedHolding, 78>, 4> Suited{};
     std::array<int, 4> SuitedCount{};
+    // The same weights listed by what is there, so that a narrow range costs little: the rank pairs with a
+    // weight, by card the other ranks, and every live holding.
+    std::array<std::uint8_t, kRankPairCount> LivePairs{};
+    int LivePairCount = 0;
+    std::array<RankList, kDeckSize> PartnerRanks{};
+    std::array<RankList, kDeckSize> OffsuitPartnerRanks{};
+    std::array<LiveHolding, kHoldingCount> Live{};
     // For the runout ranks last seen: each villain rank pair's value without a flush, and two hero values'
     // shared tallies (the hero's value changes within a rank set only by a flush).
     int RanksKey = -1;

@@ -37,13 +37,6 @@ MultiwayEquity bruteForce(CardMask hero, CardMask board, const std::vector<Holdi
     return {equity / total, win / total, tie / total, true};
 }
 
-HoldingWeights sparseRange(std::mt19937_64& random, int oneIn) {
-    HoldingWeights weights{};
-    for (double& weight : weights)
-        weight = random() % oneIn == 0 ? std::array{0.5, 1.0}[random() % 2] : 0.0;
-    return weights;
-}
-
 // Small pots counted every way: the exact path against the brute force, the sampled path within three of
 // its standard errors of it, and one villain against the heads-up enumeration.
 TEST(MultiwayEquity, AgreesWithBruteForceAndSamplesWithinTheirError) {
@@ -55,7 +48,7 @@ TEST(MultiwayEquity, AgreesWithBruteForceAndSamplesWithinTheirError) {
         const CardMask board = drawCards(random, boardCount, hero);
         std::vector<HoldingWeights> villains;
         for (int villain = 0; villain < villainCount; ++villain)
-            villains.push_back(sparseRange(random, boardCount == 5 ? 25 : villainCount == 2 ? 40 : 90));
+            villains.push_back(sparseWeights(random, boardCount == 5 ? 25 : villainCount == 2 ? 40 : 90));
         SCOPED_TRACE(cardNames(hero) + " " + cardNames(board));
         const MultiwayEquity plain = bruteForce(hero, board, villains);
         const MultiwayEquity exact = multiwayEquity(hero, board, villains);

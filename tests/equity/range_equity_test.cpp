@@ -6,16 +6,6 @@
 namespace tavolin::equity {
 namespace {
 
-// A board of `count` cards: rainbow-ish at random, or of one suit, or with a pair.
-CardMask boardOfKind(std::mt19937_64& random, int count, int kind) {
-    if (kind == 1) return drawCards(random, count, ~(CardMask{kSuitRanks} << (13 * (random() % 4))));
-    if (kind == 0) return drawCards(random, count, 0);
-    const CardMask board = drawCards(random, count - 1, 0);
-    const int rank = (*cardsIn(board).begin()).rank();
-    for (int suit = 0;; ++suit)
-        if ((board & maskOf(Card(rank, suit))) == 0) return board | maskOf(Card(rank, suit));
-}
-
 // Every hero holding's cell against exactEquity for that holding alone; the matchups against the live
 // villain weight times the runouts; the range's figure against the weighted mean of its cells; and a grid
 // cell against the range made of that cell alone.
@@ -23,7 +13,7 @@ TEST(RangeEquity, AgreesWithSingleHoldingEquityOnRandomSpots) {
     std::mt19937_64 random(25);
     for (int round = 0; round < 18; ++round) {
         const int count = 3 + round % 3;
-        const CardMask board = boardOfKind(random, count, round / 3 % 3);
+        const CardMask board = boardOfKind(random, count, round / 3 % 3, 0);
         // Small and large ranges on both sides.
         const HoldingWeights hero = round % 2 == 0 ? anyTwoCards() : randomWeights(random);
         HoldingWeights villain = round % 4 < 2 ? randomWeights(random) : anyTwoCards();
