@@ -93,9 +93,8 @@ void RunoutTallier::prepareRanks(CardMask fullBoard, int key) {
     RanksKey = key;
     for (HeroSlot& slot : Slots)
         slot.Stamp = 0;
-    const parts::RankLayers board =
-        parts::layersOfSuits(parts::suitOf(fullBoard, 0), parts::suitOf(fullBoard, 1),
-                             parts::suitOf(fullBoard, 2), parts::suitOf(fullBoard, 3));
+    const parts::RankLayers board = parts::layersOfSuits(suitRanks(fullBoard, 0), suitRanks(fullBoard, 1),
+                                                         suitRanks(fullBoard, 2), suitRanks(fullBoard, 3));
     // A rank pair without live weight is only ever weighed by 0.
     for (int live = 0; live < LivePairCount; ++live) {
         const int pair = LivePairs[at(live)];
@@ -143,9 +142,9 @@ const RunoutTally& RunoutTallier::withCard(HeroSlot& slot, int card) {
 // the flush's value.
 void RunoutTallier::takeFlushHoldings(RunoutTally& tally, CardMask fullBoard, int suit,
                                       CardMask runout) const {
-    const unsigned boardSuit = parts::suitOf(fullBoard, suit);
+    const unsigned boardSuit = suitRanks(fullBoard, suit);
     const bool fourOnBoard = parts::rankCount(boardSuit) == 4;
-    const unsigned runoutSuit = parts::suitOf(runout, suit);
+    const unsigned runoutSuit = suitRanks(runout, suit);
     for (int index = 0; index < SuitedCount[at(suit)]; ++index) {
         const SuitedHolding& holding = Suited[at(suit)][at(index)];
         if ((holding.Ranks & runoutSuit) != 0) continue;
@@ -153,7 +152,7 @@ void RunoutTallier::takeFlushHoldings(RunoutTally& tally, CardMask fullBoard, in
         tally.add(parts::flushValue(boardSuit | holding.Ranks), HeroValue, holding.Weight);
     }
     if (!fourOnBoard) return;
-    const unsigned liveSuit = parts::kAllRanks & ~parts::suitOf(Dead, suit);
+    const unsigned liveSuit = parts::kAllRanks & ~suitRanks(Dead, suit);
     for (unsigned first = liveSuit; first != 0; first &= first - 1) {
         const int firstRank = std::countr_zero(first);
         const int firstCard = cardOf(suit, firstRank + 2);
@@ -164,9 +163,9 @@ void RunoutTallier::takeFlushHoldings(RunoutTally& tally, CardMask fullBoard, in
         for (int listed = 0; listed < partners.Count; ++listed) {
             const int rank = partners.Ranks[at(listed)];
             double weight = WeightsWithOffsuitCard[at(firstCard)][at(rank)];
-            for (CardMask taken = runout; taken != 0; taken &= taken - 1) {
-                const int card = std::countr_zero(taken);
-                if (rankIndex(card) == rank && cardSuit(card) != suit) weight -= weightOf(firstCard, card);
+            for (const Card card : cardsIn(runout)) {
+                if (card.rank() - 2 == rank && card.suit() != suit)
+                    weight -= weightOf(firstCard, card.index());
             }
             shift(tally, rankPair(firstRank, rank), -weight);
             flushWeight += weight;
@@ -177,13 +176,12 @@ void RunoutTallier::takeFlushHoldings(RunoutTally& tally, CardMask fullBoard, in
 
 // Five of a suit on the board: every holding holds a flush, improved only by its cards of the suit.
 RunoutTally RunoutTallier::tallyBoardFlush(CardMask fullBoard, int suit) const {
-    const unsigned boardSuit = parts::suitOf(fullBoard, suit);
+    const unsigned boardSuit = suitRanks(fullBoard, suit);
     RunoutTally tally;
     for (int live = 0; live < LiveHoldings; ++live) {
         const LiveHolding& holding = Live[at(live)];
         if ((holding.Mask & Dead) != 0) continue;
-        tally.add(parts::flushValue(boardSuit | parts::suitOf(holding.Mask, suit)), HeroValue,
-                  holding.Weight);
+        tally.add(parts::flushValue(boardSuit | suitRanks(holding.Mask, suit)), HeroValue, holding.Weight);
     }
     return tally;
 }
@@ -194,9 +192,9 @@ RunoutTally RunoutTallier::tally(CardMask runout) {
     HeroValue = handValue(Dead);
     int flushSuit = -1;
     for (int suit = 0; suit < 4; ++suit) {
-        if (parts::rankCount(parts::suitOf(fullBoard, suit)) >= 3) flushSuit = suit;
+        if (parts::rankCount(suitRanks(fullBoard, suit)) >= 3) flushSuit = suit;
     }
-    if (flushSuit >= 0 && parts::rankCount(parts::suitOf(fullBoard, flushSuit)) == 5)
+    if (flushSuit >= 0 && parts::rankCount(suitRanks(fullBoard, flushSuit)) == 5)
         return tallyBoardFlush(fullBoard, flushSuit);
 
     const int first = runout == 0 ? 0 : std::countr_zero(runout);

@@ -40,17 +40,18 @@ bool isValidSpot(CardMask hero, CardMask board);
 // Calls `visit(runout)` for every way to complete the board to five cards with cards not in `dead`,
 // runouts of the same ranks one after another.
 template <class Visit> void forEachRunout(CardMask dead, int missing, Visit&& visit) {
-    const auto live = [dead](int rank, int suit) { return (dead & maskOf(cardOf(suit, rank))) == 0; };
+    const auto live = [dead](Card card) { return (dead & maskOf(card)) == 0; };
     if (missing == 0) visit(CardMask{0});
-    for (int high = 2; high <= 14 && missing > 0; ++high) {
-        for (int highSuit = 0; highSuit < 4 && missing == 1; ++highSuit) {
-            if (live(high, highSuit)) visit(maskOf(cardOf(highSuit, high)));
+    for (int high = kLowestRank; high <= kAce && missing > 0; ++high) {
+        for (int highSuit = 0; highSuit < kSuitCount && missing == 1; ++highSuit) {
+            if (live(Card(high, highSuit))) visit(maskOf(Card(high, highSuit)));
         }
-        for (int low = 2; low <= high && missing == 2; ++low) {
-            for (int highSuit = 0; highSuit < 4; ++highSuit) {
-                for (int lowSuit = 0; lowSuit < (low == high ? highSuit : 4); ++lowSuit) {
-                    if (live(high, highSuit) && live(low, lowSuit))
-                        visit(maskOf(cardOf(highSuit, high)) | maskOf(cardOf(lowSuit, low)));
+        for (int low = kLowestRank; low <= high && missing == 2; ++low) {
+            for (int highSuit = 0; highSuit < kSuitCount; ++highSuit) {
+                for (int lowSuit = 0; lowSuit < (low == high ? highSuit : kSuitCount); ++lowSuit) {
+                    const Card first(high, highSuit);
+                    const Card second(low, lowSuit);
+                    if (live(first) && live(second)) visit(maskOf(first) | maskOf(second));
                 }
             }
         }
