@@ -14,12 +14,12 @@ TEST(RangeEquity, AgreesWithSingleHoldingEquityOnRandomSpots) {
     for (int round = 0; round < 18; ++round) {
         const int count = 3 + round % 3;
         const CardMask board = boardOfKind(random, count, round / 3 % 3, 0);
-        // Small and large ranges on both sides.
+        // Small and large ranges on both sides, each against every street and board kind.
         const HoldingWeights hero = round % 2 == 0 ? anyTwoCards() : randomWeights(random);
-        HoldingWeights villain = round % 4 < 2 ? randomWeights(random) : anyTwoCards();
-        if (round % 6 == 5)
-            for (double& weight : villain)
-                weight = random() % 40 == 0 ? 1.0 : 0.0;
+        const int villainKind = (round / 3 + round) % 3;
+        const HoldingWeights villain = villainKind == 0   ? anyTwoCards()
+                                       : villainKind == 1 ? randomWeights(random)
+                                                          : sparseWeights(random, 40);
         SCOPED_TRACE(cardNames(board));
         const RangeEquity range = rangeEquity(hero, villain, board);
         const int runouts = count == 3 ? 990 : count == 4 ? 44 : 1;
