@@ -115,24 +115,48 @@ struct Estimate {
 // A few thousand deals before the spread is trusted, so that a run of equal shares does not stop it early.
 constexpr long long kMinSamples = 4096;
 
+// Draws a holding by weight in constant time: a slot at random, then its own holding or its alias (Vose).
+class WeightedDraw {
+public:
+    explicit WeightedDraw(const std::vector<RangeHolding>& range)
+        : Chance(range.size(), 1.0), Alias(range.size(), 0) {
+        double sum = 0.0;
+        for (const RangeHolding& holding : range)
+            sum += holding.Weight;
+        std::vector<double> scaled;
+        std::vector<std::size_t> small, large;
+        for (std::size_t at = 0; at < range.size(); ++at) {
+            scaled.push_back(range[at].Weight * static_cast<double>(range.size()) / sum);
+            (scaled.back() < 1.0 ? small : large).push_back(at);
+        }
+        while (!small.empty() && !large.empty()) {
+            const std::size_t less = small.back(), more = large.back();
+            small.pop_back();
+            Chance[less] = scaled[less];
+            Alias[less] = more;
+            scaled[more] -= 1.0 - scaled[less];
+            if (scaled[more] < 1.0) {
+                large.pop_back();
+                small.push_back(more);
+            }
+        }
+    }
+    std::size_t operator()(std::mt19937_64& random) const {
+        const std::size_t slot = random() % Chance.size();
+        return static_cast<double>(random() >> 11) * 0x1.0p-53 < Chance[slot] ? slot : Alias[slot];
+    }
+
+private:
+    std::vector<double> Chance; // what is left at 1.0 never takes its alias
+    std::vector<std::size_t> Alias;
+};
+
 // Deals drawn by weight: each villain's holding from their range, redrawn whole when two players would
 // share a card, which keeps the card removal between villains exact; then the runout from what is left.
 MultiwayEquity sampledMultiway(CardMask hero, CardMask board, const Ranges& ranges,
                                const MultiwayOptions& options) {
-    std::vector<std::vector<double>> cumulative;
-    for (const auto& range : ranges) {
-        std::vector<double>& sums = cumulative.emplace_back();
-        double sum = 0.0;
-        for (const RangeHolding& holding : range)
-            sums.push_back(sum += holding.Weight);
-    }
+    std::vector<WeightedDraw> draws(ranges.begin(), ranges.end());
     std::mt19937_64 random(options.Seed);
-    const auto draw = [&random](const std::vector<double>& sums) {
-        const double target = static_cast<double>(random() >> 11) * 0x1.0p-53 * sums.back();
-        const auto at =
-            static_cast<std::size_t>(std::upper_bound(sums.begin(), sums.end(), target) - sums.begin());
-        return std::min(at, sums.size() - 1);
-    };
     const auto start = std::chrono::steady_clock::now();
     const int missing = 5 - cardCount(board);
     Estimate estimate;
@@ -147,7 +171,7 @@ MultiwayEquity sampledMultiway(CardMask hero, CardMask board, const Ranges& rang
         std::array<CardMask, kMaxVillains> holdings{};
         bool clash = false;
         for (std::size_t villain = 0; villain < ranges.size() && !clash; ++villain) {
-            holdings[villain] = ranges[villain][draw(cumulative[villain])].Mask;
+            holdings[villain] = ranges[villain][draws[villain](random)].Mask;
             clash = (holdings[villain] & used) != 0;
             used |= holdings[villain];
         }
