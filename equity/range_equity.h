@@ -8,7 +8,7 @@ namespace tavolin::equity {
 
 // One hero holding against the villain's range, over every runout.
 struct HoldingEquity {
-    double Weight = 0.0; // the holding's usable weight in the hero's range
+    double Weight = 0.0; // the holding's usable weight in the hero's range; 0 when it shares a board card
     double Win = 0.0;    // shares of the matchups: Win + Tie + Lose = 1 when Matchups > 0
     double Tie = 0.0;
     double Lose = 0.0;
