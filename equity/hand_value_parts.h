@@ -9,8 +9,8 @@
 
 namespace tavolin::equity::parts {
 
-constexpr int kRankCount = 13;
-constexpr unsigned kAllRanks = (1U << kRankCount) - 1;
+constexpr int kRankCount = kRanksPerSuit;
+constexpr unsigned kAllRanks = kSuitRanks;
 constexpr int kCategoryShift = 20;
 
 constexpr HandValue categoryBits(HandCategory category) {
@@ -125,10 +125,6 @@ constexpr HandValue rankValue(const RankLayers& layers) {
         return categoryBits(HandCategory::kPair) | high << 12 | topRanks(any & ~(1U << high), 3);
     }
     return categoryBits(HandCategory::kHighCard) | topRanks(any, 5);
-}
-
-constexpr unsigned suitOf(CardMask cards, int suit) {
-    return static_cast<unsigned>(cards >> (kRankCount * suit)) & kAllRanks;
 }
 
 } // namespace tavolin::equity::parts

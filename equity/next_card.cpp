@@ -26,19 +26,18 @@ NextCardEquities nextCardEquities(CardMask hero, CardMask board, const HoldingWe
     detail::forEachRunout(hero | board, 5 - boardCount, [&](CardMask runout) {
         const detail::RunoutTally tally = tallier.tally(runout);
         sum.add(tally);
-        for (CardMask rest = runout; rest != 0; rest &= rest - 1)
-            byCard[static_cast<std::size_t>(std::countr_zero(rest))].add(tally);
+        for (const Card card : cardsIn(runout))
+            byCard[static_cast<std::size_t>(card.index())].add(tally);
     });
     result.Now = equityOf(sum);
     result.Unseen = kFullDeck & ~(hero | board);
-    for (CardMask rest = result.Unseen; rest != 0; rest &= rest - 1) {
-        const auto card = static_cast<std::size_t>(std::countr_zero(rest));
-        const detail::RunoutTally& tally = byCard[card];
+    for (const Card card : cardsIn(result.Unseen)) {
+        const detail::RunoutTally& tally = byCard[static_cast<std::size_t>(card.index())];
         // A card that every live holding of the range holds cannot come.
         if (tally.Win + tally.Tie + tally.Lose > 0.0)
-            result.Equity[card] = equityOf(tally);
+            result.Equity[static_cast<std::size_t>(card.index())] = equityOf(tally);
         else
-            result.Unseen &= ~maskOf(static_cast<int>(card));
+            result.Unseen &= ~maskOf(card);
     }
     return result;
 }
@@ -46,9 +45,8 @@ NextCardEquities nextCardEquities(CardMask hero, CardMask board, const HoldingWe
 TrueOuts trueOuts(const NextCardEquities& equities) {
     TrueOuts outs;
     outs.Ahead = equities.Unseen != 0 && equities.Now >= 0.5;
-    for (CardMask rest = equities.Unseen; rest != 0; rest &= rest - 1) {
-        const int card = std::countr_zero(rest);
-        if ((equities.Equity[static_cast<std::size_t>(card)] >= 0.5) != outs.Ahead)
+    for (const Card card : cardsIn(equities.Unseen)) {
+        if ((equities.Equity[static_cast<std::size_t>(card.index())] >= 0.5) != outs.Ahead)
             outs.Cards |= maskOf(card);
     }
     return outs;

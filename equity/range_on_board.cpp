@@ -72,8 +72,8 @@ BoardClass madeClass(HandValue value, CardMask holding, const BoardShape& board)
     case HandCategory::kPair:
         break;
     }
-    const unsigned holeRanks = parts::layersOfSuits(parts::suitOf(holding, 0), parts::suitOf(holding, 1),
-                                                    parts::suitOf(holding, 2), parts::suitOf(holding, 3))
+    const unsigned holeRanks = parts::layersOfSuits(suitRanks(holding, 0), suitRanks(holding, 1),
+                                                    suitRanks(holding, 2), suitRanks(holding, 3))
                                    .AtLeast[0];
     const int pairRank = static_cast<int>((value >> 12) & 0xFU);
     if ((holeRanks & (1U << pairRank)) == 0) return BoardClass::kNoPair;
@@ -88,10 +88,10 @@ std::optional<BoardClass> drawClass(CardMask holding, const BoardShape& board) {
     const CardMask cards = holding | board.Cards;
     bool flushDraw = false;
     for (int suit = 0; suit < 4; ++suit)
-        flushDraw = flushDraw ||
-                    (parts::rankCount(parts::suitOf(cards, suit)) == 4 && parts::suitOf(holding, suit) != 0);
-    const unsigned ranks = parts::layersOfSuits(parts::suitOf(cards, 0), parts::suitOf(cards, 1),
-                                                parts::suitOf(cards, 2), parts::suitOf(cards, 3))
+        flushDraw =
+            flushDraw || (parts::rankCount(suitRanks(cards, suit)) == 4 && suitRanks(holding, suit) != 0);
+    const unsigned ranks = parts::layersOfSuits(suitRanks(cards, 0), suitRanks(cards, 1), suitRanks(cards, 2),
+                                                suitRanks(cards, 3))
                                .AtLeast[0];
     int straightRanks = 0;
     for (unsigned missing = parts::kAllRanks & ~ranks; missing != 0; missing &= missing - 1) {
@@ -117,8 +117,8 @@ RangeOnBoard rangeOnBoard(CardMask hero, CardMask board, const HoldingWeights& v
     if (!detail::isValidSpot(hero, board)) return result;
     BoardShape shape;
     shape.Cards = board;
-    shape.Ranks = parts::layersOfSuits(parts::suitOf(board, 0), parts::suitOf(board, 1),
-                                       parts::suitOf(board, 2), parts::suitOf(board, 3))
+    shape.Ranks = parts::layersOfSuits(suitRanks(board, 0), suitRanks(board, 1), suitRanks(board, 2),
+                                       suitRanks(board, 3))
                       .AtLeast[0];
     shape.TopRank = std::bit_width(shape.Ranks) - 1;
     const unsigned lower = shape.Ranks & ~(1U << shape.TopRank);

@@ -17,7 +17,7 @@ namespace tavolin::equity {
 // second pair pair the board's highest and second-highest distinct rank with a hole card; a weaker pair is
 // any other pair made with a hole card, a pocket pair below the top board card among them. A pair that lies
 // on the board alone is no pair. A flush draw is four to a flush with a hole card among them; a straight
-// draw counts the ranks of a next card that would make a straight with a hole card in it: two or more are
+// draw counts the ranks of a next card that would make a straight that needs a hole card: two or more are
 // open-ended, one a gutshot.
 enum class BoardClass {
     kStraightFlush,

@@ -9,6 +9,16 @@ constexpr int rankPair(int rankA, int rankB) {
     return rankA > rankB ? rankA * (rankA + 1) / 2 + rankB : rankB * (rankB + 1) / 2 + rankA;
 }
 
+// The two ranks of each rank pair, the higher first.
+constexpr auto kPairRanks = [] {
+    std::array<std::pair<int, int>, kRankPairCount> ranks{};
+    for (int high = 0; high < 13; ++high) {
+        for (int low = 0; low <= high; ++low)
+            ranks[static_cast<std::size_t>(rankPair(high, low))] = {high, low};
+    }
+    return ranks;
+}();
+
 // The rank pairs holding a rank, by the other rank.
 constexpr auto kPairsWithRank = [] {
     std::array<std::array<std::size_t, 13>, 13> pairs{};
@@ -45,7 +55,7 @@ RunoutTallier::RunoutTallier(CardMask hero, CardMask board, const HoldingWeights
         for (int low = 0; low < high; ++low) {
             const double weight = weightOf(high, low);
             if (((maskOf(high) | maskOf(low)) & dead) != 0 || weight == 0.0) continue;
-            ++LiveHoldings;
+            Live[at(LiveHoldings++)] = {maskOf(high) | maskOf(low), weight};
             LiveWeight += weight;
             BaseWeights[at(rankPair(rankIndex(high), rankIndex(low)))] += weight;
             WeightsWithCard[at(high)][at(rankIndex(low))] += weight;
@@ -60,6 +70,19 @@ RunoutTallier::RunoutTallier(CardMask hero, CardMask board, const HoldingWeights
             WeightsWithOffsuitCard[at(low)][at(rankIndex(high))] += weight;
         }
     }
+    for (int pair = 0; pair < kRankPairCount; ++pair) {
+        if (BaseWeights[at(pair)] != 0.0) LivePairs[at(LivePairCount++)] = static_cast<std::uint8_t>(pair);
+    }
+    for (int card = 0; card < kDeckSize; ++card) {
+        for (int rank = 0; rank < 13; ++rank) {
+            RankList& all = PartnerRanks[at(card)];
+            if (WeightsWithCard[at(card)][at(rank)] != 0.0)
+                all.Ranks[at(all.Count++)] = static_cast<std::uint8_t>(rank);
+            RankList& offsuit = OffsuitPartnerRanks[at(card)];
+            if (WeightsWithOffsuitCard[at(card)][at(rank)] != 0.0)
+                offsuit.Ranks[at(offsuit.Count++)] = static_cast<std::uint8_t>(rank);
+        }
+    }
 }
 
 double RunoutTallier::weightOf(int cardA, int cardB) const {
@@ -70,19 +93,15 @@ void RunoutTallier::prepareRanks(CardMask fullBoard, int key) {
     RanksKey = key;
     for (HeroSlot& slot : Slots)
         slot.Stamp = 0;
-    const parts::RankLayers board =
-        parts::layersOfSuits(parts::suitOf(fullBoard, 0), parts::suitOf(fullBoard, 1),
-                             parts::suitOf(fullBoard, 2), parts::suitOf(fullBoard, 3));
-    for (int high = 0; high < 13; ++high) {
-        parts::RankLayers withHigh = board;
-        withHigh.add(high);
-        for (int low = 0; low <= high; ++low) {
-            // A rank pair without live weight is only ever weighed by 0.
-            if (BaseWeights[at(rankPair(high, low))] == 0.0) continue;
-            parts::RankLayers layers = withHigh;
-            layers.add(low);
-            Values[at(rankPair(high, low))] = parts::rankValue(layers);
-        }
+    const parts::RankLayers board = parts::layersOfSuits(suitRanks(fullBoard, 0), suitRanks(fullBoard, 1),
+                                                         suitRanks(fullBoard, 2), suitRanks(fullBoard, 3));
+    // A rank pair without live weight is only ever weighed by 0.
+    for (int live = 0; live < LivePairCount; ++live) {
+        const int pair = LivePairs[at(live)];
+        parts::RankLayers layers = board;
+        layers.add(kPairRanks[at(pair)].first);
+        layers.add(kPairRanks[at(pair)].second);
+        Values[at(pair)] = parts::rankValue(layers);
     }
 }
 
@@ -100,8 +119,8 @@ RunoutTallier::HeroSlot& RunoutTallier::slotFor(HandValue hero) {
     slot.Hero = hero;
     slot.Stamp = ++LastStamp;
     slot.Base = {};
-    for (int pair = 0; pair < kRankPairCount; ++pair)
-        slot.Base.add(Values[at(pair)], hero, BaseWeights[at(pair)]);
+    for (int live = 0; live < LivePairCount; ++live)
+        slot.Base.add(Values[at(LivePairs[at(live)])], hero, BaseWeights[at(LivePairs[at(live)])]);
     return slot;
 }
 
@@ -111,8 +130,11 @@ const RunoutTally& RunoutTallier::withCard(HeroSlot& slot, int card) {
     slot.WithCardStamp[at(card)] = slot.Stamp;
     tally = {};
     const auto& pairs = kPairsWithRank[at(rankIndex(card))];
-    for (std::size_t rank = 0; rank < 13; ++rank)
+    const RankList& partners = PartnerRanks[at(card)];
+    for (int listed = 0; listed < partners.Count; ++listed) {
+        const std::size_t rank = partners.Ranks[at(listed)];
         tally.add(Values[pairs[rank]], slot.Hero, WeightsWithCard[at(card)][rank]);
+    }
     return tally;
 }
 
@@ -120,9 +142,9 @@ const RunoutTally& RunoutTallier::withCard(HeroSlot& slot, int card) {
 // the flush's value.
 void RunoutTallier::takeFlushHoldings(RunoutTally& tally, CardMask fullBoard, int suit,
                                       CardMask runout) const {
-    const unsigned boardSuit = parts::suitOf(fullBoard, suit);
+    const unsigned boardSuit = suitRanks(fullBoard, suit);
     const bool fourOnBoard = parts::rankCount(boardSuit) == 4;
-    const unsigned runoutSuit = parts::suitOf(runout, suit);
+    const unsigned runoutSuit = suitRanks(runout, suit);
     for (int index = 0; index < SuitedCount[at(suit)]; ++index) {
         const SuitedHolding& holding = Suited[at(suit)][at(index)];
         if ((holding.Ranks & runoutSuit) != 0) continue;
@@ -130,20 +152,23 @@ void RunoutTallier::takeFlushHoldings(RunoutTally& tally, CardMask fullBoard, in
         tally.add(parts::flushValue(boardSuit | holding.Ranks), HeroValue, holding.Weight);
     }
     if (!fourOnBoard) return;
-    const unsigned liveSuit = parts::kAllRanks & ~parts::suitOf(Dead, suit);
+    const unsigned liveSuit = parts::kAllRanks & ~suitRanks(Dead, suit);
     for (unsigned first = liveSuit; first != 0; first &= first - 1) {
         const int firstRank = std::countr_zero(first);
         const int firstCard = cardOf(suit, firstRank + 2);
+        const RankList& partners = OffsuitPartnerRanks[at(firstCard)];
+        if (partners.Count == 0) continue;
         // One card of the suit with a card of another suit that the runout has not taken.
-        std::array<double, 13> byRank = WeightsWithOffsuitCard[at(firstCard)];
-        for (CardMask taken = runout; taken != 0; taken &= taken - 1) {
-            const int card = std::countr_zero(taken);
-            if (cardSuit(card) != suit) byRank[at(rankIndex(card))] -= weightOf(firstCard, card);
-        }
         double flushWeight = 0.0;
-        for (int rank = 0; rank < 13; ++rank) {
-            shift(tally, rankPair(firstRank, rank), -byRank[at(rank)]);
-            flushWeight += byRank[at(rank)];
+        for (int listed = 0; listed < partners.Count; ++listed) {
+            const int rank = partners.Ranks[at(listed)];
+            double weight = WeightsWithOffsuitCard[at(firstCard)][at(rank)];
+            for (const Card card : cardsIn(runout)) {
+                if (card.rank() - 2 == rank && card.suit() != suit)
+                    weight -= weightOf(firstCard, card.index());
+            }
+            shift(tally, rankPair(firstRank, rank), -weight);
+            flushWeight += weight;
         }
         tally.add(parts::flushValue(boardSuit | 1U << firstRank), HeroValue, flushWeight);
     }
@@ -151,15 +176,12 @@ void RunoutTallier::takeFlushHoldings(RunoutTally& tally, CardMask fullBoard, in
 
 // Five of a suit on the board: every holding holds a flush, improved only by its cards of the suit.
 RunoutTally RunoutTallier::tallyBoardFlush(CardMask fullBoard, int suit) const {
-    const unsigned boardSuit = parts::suitOf(fullBoard, suit);
+    const unsigned boardSuit = suitRanks(fullBoard, suit);
     RunoutTally tally;
-    for (int high = 1; high < kDeckSize; ++high) {
-        for (int low = 0; low < high; ++low) {
-            const CardMask holding = maskOf(high) | maskOf(low);
-            const double weight = weightOf(high, low);
-            if ((holding & Dead) != 0 || weight == 0.0) continue;
-            tally.add(parts::flushValue(boardSuit | parts::suitOf(holding, suit)), HeroValue, weight);
-        }
+    for (int live = 0; live < LiveHoldings; ++live) {
+        const LiveHolding& holding = Live[at(live)];
+        if ((holding.Mask & Dead) != 0) continue;
+        tally.add(parts::flushValue(boardSuit | suitRanks(holding.Mask, suit)), HeroValue, holding.Weight);
     }
     return tally;
 }
@@ -170,9 +192,9 @@ RunoutTally RunoutTallier::tally(CardMask runout) {
     HeroValue = handValue(Dead);
     int flushSuit = -1;
     for (int suit = 0; suit < 4; ++suit) {
-        if (parts::rankCount(parts::suitOf(fullBoard, suit)) >= 3) flushSuit = suit;
+        if (parts::rankCount(suitRanks(fullBoard, suit)) >= 3) flushSuit = suit;
     }
-    if (flushSuit >= 0 && parts::rankCount(parts::suitOf(fullBoard, flushSuit)) == 5)
+    if (flushSuit >= 0 && parts::rankCount(suitRanks(fullBoard, flushSuit)) == 5)
         return tallyBoardFlush(fullBoard, flushSuit);
 
     const int first = runout == 0 ? 0 : std::countr_zero(runout);

@@ -40,17 +40,18 @@ bool isValidSpot(CardMask hero, CardMask board);
 // Calls `visit(runout)` for every way to complete the board to five cards with cards not in `dead`,
 // runouts of the same ranks one after another.
 template <class Visit> void forEachRunout(CardMask dead, int missing, Visit&& visit) {
-    const auto live = [dead](int rank, int suit) { return (dead & maskOf(cardOf(suit, rank))) == 0; };
+    const auto live = [dead](Card card) { return (dead & maskOf(card)) == 0; };
     if (missing == 0) visit(CardMask{0});
-    for (int high = 2; high <= 14 && missing > 0; ++high) {
-        for (int highSuit = 0; highSuit < 4 && missing == 1; ++highSuit) {
-            if (live(high, highSuit)) visit(maskOf(cardOf(highSuit, high)));
+    for (int high = kLowestRank; high <= kAce && missing > 0; ++high) {
+        for (int highSuit = 0; highSuit < kSuitCount && missing == 1; ++highSuit) {
+            if (live(Card(high, highSuit))) visit(maskOf(Card(high, highSuit)));
         }
-        for (int low = 2; low <= high && missing == 2; ++low) {
-            for (int highSuit = 0; highSuit < 4; ++highSuit) {
-                for (int lowSuit = 0; lowSuit < (low == high ? highSuit : 4); ++lowSuit) {
-                    if (live(high, highSuit) && live(low, lowSuit))
-                        visit(maskOf(cardOf(highSuit, high)) | maskOf(cardOf(lowSuit, low)));
+        for (int low = kLowestRank; low <= high && missing == 2; ++low) {
+            for (int highSuit = 0; highSuit < kSuitCount; ++highSuit) {
+                for (int lowSuit = 0; lowSuit < (low == high ? highSuit : kSuitCount); ++lowSuit) {
+                    const Card first(high, highSuit);
+                    const Card second(low, lowSuit);
+                    if (live(first) && live(second)) visit(maskOf(first) | maskOf(second));
                 }
             }
         }
@@ -84,6 +85,15 @@ private:
         int RankPair = 0;
         double Weight = 0.0;
     };
+    struct LiveHolding {
+        CardMask Mask = 0;
+        double Weight = 0.0;
+    };
+    // The ranks with a weight in one card's row of WeightsWithCard or WeightsWithOffsuitCard.
+    struct RankList {
+        std::array<std::uint8_t, 13> Ranks{};
+        int Count = 0;
+    };
 
     double weightOf(int cardA, int cardB) const;
     void prepareRanks(CardMask fullBoard, int key);
@@ -105,6 +115,13 @@ private:
     std::array<std::array<double, 13>, kDeckSize> WeightsWithOffsuitCard{};
     std::array<std::array<SuitedHolding, 78>, 4> Suited{};
     std::array<int, 4> SuitedCount{};
+    // The same weights listed by what is there, so that a narrow range costs little: the rank pairs with a
+    // weight, by card the other ranks, and every live holding.
+    std::array<std::uint8_t, kRankPairCount> LivePairs{};
+    int LivePairCount = 0;
+    std::array<RankList, kDeckSize> PartnerRanks{};
+    std::array<RankList, kDeckSize> OffsuitPartnerRanks{};
+    std::array<LiveHolding, kHoldingCount> Live{};
     // For the runout ranks last seen: each villain rank pair's value without a flush, and two hero values'
     // shared tallies (the hero's value changes within a rank set only by a flush).
     int RanksKey = -1;

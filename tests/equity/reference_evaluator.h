@@ -37,6 +37,26 @@ inline HoldingWeights randomWeights(std::mt19937_64& random) {
     return weights;
 }
 
+// A narrow range: one holding in `oneIn` at 1/2 or 1.
+inline HoldingWeights sparseWeights(std::mt19937_64& random, int oneIn) {
+    HoldingWeights weights{};
+    for (double& weight : weights)
+        weight = random() % static_cast<unsigned>(oneIn) == 0 ? std::array{0.5, 1.0}[random() % 2] : 0.0;
+    return weights;
+}
+
+// A board of `count` cards not in `dead`: any (kind 0), of one suit (1) or paired (2).
+inline CardMask boardOfKind(std::mt19937_64& random, int count, int kind, CardMask dead) {
+    if (kind == 1) return drawCards(random, count, dead | ~(CardMask{kSuitRanks} << (13 * (random() % 4))));
+    if (kind == 0) return drawCards(random, count, dead);
+    for (;;) {
+        const CardMask board = drawCards(random, count - 1, dead);
+        const int rank = (*cardsIn(board).begin()).rank();
+        for (int suit = 0; suit < kSuitCount; ++suit)
+            if (((board | dead) & maskOf(Card(rank, suit))) == 0) return board | maskOf(Card(rank, suit));
+    }
+}
+
 inline HoldingWeights onlyHolding(CardMask holding) {
     HoldingWeights weights{};
     weights[static_cast<std::size_t>(holdingIndex(std::countr_zero(holding), std::bit_width(holding) - 1))] =
