@@ -43,8 +43,8 @@ struct BoardShape {
 BoardShape boardShape(CardMask board) {
     BoardShape shape;
     shape.Cards = board;
-    shape.Ranks = parts::layersOfSuits(parts::suitOf(board, 0), parts::suitOf(board, 1),
-                                       parts::suitOf(board, 2), parts::suitOf(board, 3))
+    shape.Ranks = parts::layersOfSuits(suitRanks(board, 0), suitRanks(board, 1), suitRanks(board, 2),
+                                       suitRanks(board, 3))
                       .AtLeast[0];
     shape.TopRank = std::bit_width(shape.Ranks) - 1;
     shape.SecondRank = std::bit_width(shape.Ranks & ~(1U << shape.TopRank)) - 1;
@@ -115,14 +115,7 @@ std::string_view boardClassName(BoardClass boardClass) {
 RangeOnBoard rangeOnBoard(CardMask hero, CardMask board, const HoldingWeights& villain) {
     RangeOnBoard result;
     if (!detail::isValidSpot(hero, board)) return result;
-    BoardShape shape;
-    shape.Cards = board;
-    shape.Ranks = parts::layersOfSuits(suitRanks(board, 0), suitRanks(board, 1), suitRanks(board, 2),
-                                       suitRanks(board, 3))
-                      .AtLeast[0];
-    shape.TopRank = std::bit_width(shape.Ranks) - 1;
-    const unsigned lower = shape.Ranks & ~(1U << shape.TopRank);
-    shape.SecondRank = std::bit_width(lower) - 1;
+    const BoardShape shape = boardShape(board);
     result.HasDraws = std::popcount(board) < 5;
     const HandValue heroValue = handValue(hero | board);
     const CardMask dead = hero | board;
