@@ -61,7 +61,7 @@ QString potOddsMissing(const std::array<QString, 4>& amounts) {
     return {};
 }
 
-QString tableStatus(const TableState& state) {
+QString tableStatus(const TableStatus& state) {
     QStringList parts;
     if (state.TypedRank == QStringLiteral("1"))
         parts << tr("Typed 1: type 0 for a ten.");

@@ -18,7 +18,7 @@ QString amountReadBack(const QString& text);
 QString potOddsMissing(const std::array<QString, 4>& amounts);
 
 // What the table shows, for the status line under the report.
-struct TableState {
+struct TableStatus {
     int HoleCards = 0;
     int BoardCards = 0;
     bool ReportShown = true;
@@ -29,6 +29,6 @@ struct TableState {
 };
 
 // One or two short sentences: the next thing to pick or type, then how odd input was read.
-QString tableStatus(const TableState& state);
+QString tableStatus(const TableStatus& state);
 
 } // namespace tavolin
