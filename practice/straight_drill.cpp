@@ -1,6 +1,6 @@
 #include "practice/straight_drill.h"
 
-#include "equity/cards.h"
+#include "cards/card_text.h"
 #include "practice/straight_examples.h"
 
 #include <string_view>
@@ -21,7 +21,8 @@ StraightExample straightExample(int index) {
     StraightExample example;
     example.Cards.BoardCount = cardCount - 2;
     for (int i = 0; i < cardCount; ++i) {
-        const int card = equity::readCard(text.substr(static_cast<std::size_t>(3 * i), 2)).value_or(0);
+        const auto read = readCard(text.substr(static_cast<std::size_t>(3 * i), 2));
+        const int card = read ? read->index() : 0;
         if (i < 2)
             example.Cards.Hole[static_cast<std::size_t>(i)] = card;
         else

@@ -1,4 +1,5 @@
-#include "equity/cards.h"
+#include "cards/card_text.h"
+#include "equity/holdings.h"
 #include "ranges/range_text.h"
 #include "ranges/starting_hands.h"
 
