@@ -1,8 +1,8 @@
 #include "ui/frm_tavolin.h"
 
 #include "analysis/analyse_hand.h"
+#include "analysis/straight_examples.h"
 #include "cards/card_text.h"
-#include "practice/straight_examples.h"
 #include "ui/amount_box.h"
 #include "ui/card_image.h"
 #include "ui/practice_panel.h"
@@ -372,8 +372,8 @@ void FrmTavolin::cmdCheckClick() {
     // Cards left on the table would mix into the first example; the replay starts from a clear table.
     Hand.clear();
     for (const std::string_view example : kStraightExamples) {
-        for (const std::string_view text : exampleCards(example))
-            if (const auto card = readCard(text)) Hand.toggle(*card);
+        for (const Card card : exampleCards(example))
+            Hand.toggle(card);
         Hand.clear();
     }
 }
