@@ -2,7 +2,6 @@
 
 #include "analysis/analyse_hand.h"
 #include "analysis/number_format.h"
-#include "cards/card_text.h"
 #include "cli/equity_answer.h"
 #include "cli/report_fields.h"
 
@@ -14,15 +13,6 @@ HandOutcome rejected(std::string problem) {
     HandOutcome outcome;
     outcome.Problem = std::move(problem);
     return outcome;
-}
-
-// The cards of a text the analysis has accepted: card k stands at character 3k, whatever separates them.
-CardMask acceptedCards(std::string_view text) {
-    CardMask cards = 0;
-    for (std::size_t at = 0; at + 2 <= text.size(); at += 3) {
-        if (const auto card = readCard(text.substr(at, 2))) cards |= card->mask();
-    }
-    return cards;
 }
 
 } // namespace
@@ -44,7 +34,7 @@ HandOutcome analyseRequest(const HandRequest& request, std::string_view decimalS
     outcome.Fields = reportFields(result);
     if (request.Equity) {
         EquityFigures figures =
-            equityFigures(acceptedCards(request.Hole), acceptedCards(request.Board), range,
+            equityFigures(result.Cards.Hole, result.Cards.Board, range,
                           formatShortest(result.Outs, decimalSeparator), decimalSeparator);
         outcome.Equity = std::move(figures.Json);
         outcome.EquityText = std::move(figures.Text);

@@ -8,6 +8,9 @@
 
 namespace tavolin::showdown {
 
+// Showdown weighs the cards of the shared vocabulary.
+using tavolin::CardMask;
+
 // Rank counts, three bits per rank (bit 3·(rank − 2)); the key of a set of cards is the sum of its cards'
 // units, whatever their suits.
 using RankKey = std::uint64_t;
