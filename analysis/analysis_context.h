@@ -107,8 +107,5 @@ struct AnalysisContext {
 inline int maxInteger(int a, int b) {
     return a > b ? a : b;
 }
-inline float minSingle(float a, float b) {
-    return a < b ? a : b;
-}
 
 } // namespace tavolin

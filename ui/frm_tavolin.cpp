@@ -301,8 +301,8 @@ void FrmTavolin::showTable() {
         const QString text = QString::fromStdString(state.Amounts[i]);
         if (txtBet[i]->text() != text) txtBet[i]->setText(text);
     }
-    cmbVillain[0]->setCurrentIndex(std::clamp(state.Preflop, 0, cmbVillain[0]->count() - 1));
-    cmbVillain[1]->setCurrentIndex(std::clamp(state.Postflop, 0, cmbVillain[1]->count() - 1));
+    cmbVillain[0]->setCurrentIndex(state.Preflop);
+    cmbVillain[1]->setCurrentIndex(state.Postflop);
     chkCalcVillain->setChecked(state.CountVillain);
     cmdShowHide->setText(state.ReportShown ? QStringLiteral("Hide") : QStringLiteral("Show"));
     ShowingTable = false;

@@ -20,6 +20,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tavolin {
 namespace {
@@ -122,14 +123,21 @@ ProfileNames FrmTavolin::profileNames() const {
     return names;
 }
 
+// A profile index past the boxes' choices becomes the nearest choice, as the box would show it.
 void FrmTavolin::restore(const TableState& table) {
+    TableState fitting = table;
+    fitting.Preflop = std::clamp(table.Preflop, 0, cmbVillain[0]->count() - 1);
+    fitting.Postflop = std::clamp(table.Postflop, 0, cmbVillain[1]->count() - 1);
     AnalyseNext = true;
-    Hand.restore(table);
+    Hand.restore(fitting);
 }
 
 void FrmTavolin::setUpHand(const TableSetup& hand) {
+    TableSetup fitting = hand;
+    if (hand.Preflop) fitting.Preflop = std::clamp(*hand.Preflop, 0, cmbVillain[0]->count() - 1);
+    if (hand.Postflop) fitting.Postflop = std::clamp(*hand.Postflop, 0, cmbVillain[1]->count() - 1);
     AnalyseNext = true;
-    Hand.setUp(hand);
+    Hand.setUp(fitting);
 }
 
 QString FrmTavolin::handText() const {
