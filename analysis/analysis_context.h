@@ -1,5 +1,8 @@
 #pragma once
 
+#include "analysis/pot_odds.h"
+#include "cards/card.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -55,12 +58,12 @@ struct AnalysisArguments {
 // a fresh object is the cleared state every analysis starts from.
 struct AnalysisContext {
     // Card input
+    CardMask HoleCards = 0;
+    CardMask BoardCards = 0;
     CardMatrix HoleMatrix{};
     CardMatrix BoardMatrix{};
     CardMatrix AllMatrix{};
     int BoardCount = 0;
-    std::string CardText;
-    std::array<int, 15> Scratch{};
 
     // Made hand
     std::array<int, 3> HoleRanks{};         // [1..2] ascending, ace 14
@@ -95,12 +98,7 @@ struct AnalysisContext {
     float EquityNextCard = 0.0f;
 
     // Report
-    float HeroBet = 0.0f;
-    float VillainBet = 0.0f;
-    float Stack = 0.0f;
-    float PmeAllIn = 0.0f;
-    float PmeNextCard = 0.0f;
-    float Spr = 0.0f;
+    PotOdds Odds;
     std::string Commitment = "0";
 
     void resetAnalysis() { *this = AnalysisContext{}; }
@@ -108,9 +106,6 @@ struct AnalysisContext {
 
 inline int maxInteger(int a, int b) {
     return a > b ? a : b;
-}
-inline float minSingle(float a, float b) {
-    return a < b ? a : b;
 }
 
 } // namespace tavolin

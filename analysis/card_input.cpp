@@ -1,43 +1,40 @@
 #include "analysis/card_input.h"
 
+#include "cards/card_text.h"
+
+#include <vector>
+
 namespace tavolin {
 namespace {
 
-constexpr std::string_view kRankCharacters = "A23456789TJQK"; // rank code = position + 1
-constexpr std::string_view kSuitCharacters = "shcd";          // suit code = position + 1
-
 CardCheck problem(CardProblem kind) {
-    return {kind, false, 0, {}};
+    CardCheck check;
+    check.Problem = kind;
+    return check;
 }
 
-int decode(std::string_view characters, char c) {
-    const auto at = characters.find(c);
-    return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
-}
-
-// Card k (from 1) starts at character 3·(k−1); the separators between cards are never looked at.
-CardCheck readCardText(AnalysisContext& ctx, const std::string& text, bool onBoard, CardMatrix& matrix) {
-    const int count = onBoard ? ctx.BoardCount : 2;
+// Card k (from 1) starts at character 3·(k−1); the separators between cards are never looked at. The
+// letters are read exactly as cards are written: an upper-case rank, a lower-case suit.
+CardCheck readCardText(const std::string& text, int count, bool onBoard, std::vector<Card>& cards) {
     for (int k = 1; k <= count; ++k) {
-        ctx.CardText = text.substr(static_cast<std::size_t>(3 * (k - 1)), 2);
-        const int suit = decode(kSuitCharacters, ctx.CardText[1]);
-        if (suit == 0) return {CardProblem::kBadSuit, onBoard, k, ctx.CardText};
-        const int rank = decode(kRankCharacters, ctx.CardText[0]);
-        if (rank == 0) return {CardProblem::kBadRank, onBoard, k, ctx.CardText};
-        ++matrix[suit][rank];
+        const std::string written = text.substr(static_cast<std::size_t>(3 * (k - 1)), 2);
+        const auto suit = suitOfLetter(written[1], LetterCase::kExact);
+        if (!suit) return {CardProblem::kBadSuit, onBoard, k, written};
+        const auto rank = rankOfLetter(written[0], LetterCase::kExact);
+        if (!rank) return {CardProblem::kBadRank, onBoard, k, written};
+        cards.emplace_back(*rank, *suit);
     }
     return {};
 }
 
-// Copies the low ace to rank 14 and tells whether every card is there at most once.
-bool completeAndCheck(CardMatrix& matrix) {
-    for (int suit = 1; suit <= 4; ++suit) {
-        matrix[suit][14] = matrix[suit][1];
-        for (int rank = 1; rank <= 13; ++rank) {
-            if (matrix[suit][rank] > 1) return false;
-        }
+// The cards as one mask, or nullopt when a card is there twice.
+std::optional<CardMask> maskOfDistinct(const std::vector<Card>& cards) {
+    CardMask mask = 0;
+    for (const Card card : cards) {
+        if ((mask & card.mask()) != 0) return std::nullopt;
+        mask |= card.mask();
     }
-    return true;
+    return mask;
 }
 
 int boardCountForLength(std::size_t length) {
@@ -55,28 +52,44 @@ int boardCountForLength(std::size_t length) {
 
 } // namespace
 
+CardMatrix matrixOf(CardMask cards) {
+    CardMatrix matrix{};
+    for (const Card card : cardsIn(cards)) {
+        auto& suit = matrix[static_cast<std::size_t>(card.suit() + 1)];
+        suit[static_cast<std::size_t>(card.rank())] = 1;
+        if (card.rank() == kAce) suit[1] = 1;
+    }
+    return matrix;
+}
+
 CardCheck readCards(AnalysisContext& ctx, const std::string& holeText, std::string& boardText) {
     if (holeText.size() != 5) return problem(CardProblem::kHoleLength);
-    ctx.BoardCount = 2;
-    if (auto check = readCardText(ctx, holeText, false, ctx.HoleMatrix); !check.ok()) return check;
-    if (!completeAndCheck(ctx.HoleMatrix)) return problem(CardProblem::kHoleDuplicate);
+    std::vector<Card> hole;
+    if (auto check = readCardText(holeText, 2, false, hole); !check.ok()) return check;
+    const auto holeMask = maskOfDistinct(hole);
+    if (!holeMask) return problem(CardProblem::kHoleDuplicate);
 
     const int boardCount = boardCountForLength(boardText.size());
     if (boardCount == 0) {
         boardText = "WRONG BOARDCARDS";
         return problem(CardProblem::kBoardLength);
     }
-    ctx.BoardCount = boardCount;
-    if (auto check = readCardText(ctx, boardText, true, ctx.BoardMatrix); !check.ok()) return check;
-    if (!completeAndCheck(ctx.BoardMatrix)) return problem(CardProblem::kBoardDuplicate);
+    std::vector<Card> board;
+    if (auto check = readCardText(boardText, boardCount, true, board); !check.ok()) return check;
+    const auto boardMask = maskOfDistinct(board);
+    if (!boardMask) return problem(CardProblem::kBoardDuplicate);
+    if ((*holeMask & *boardMask) != 0) return problem(CardProblem::kHoleOnBoard);
 
-    for (int suit = 1; suit <= 4; ++suit) {
-        for (int rank = 1; rank <= 13; ++rank) {
-            ctx.AllMatrix[suit][rank] = ctx.BoardMatrix[suit][rank] + ctx.HoleMatrix[suit][rank];
-        }
-    }
-    if (!completeAndCheck(ctx.AllMatrix)) return problem(CardProblem::kHoleOnBoard);
-    return {};
+    ctx.BoardCount = boardCount;
+    ctx.HoleCards = *holeMask;
+    ctx.BoardCards = *boardMask;
+    ctx.HoleMatrix = matrixOf(*holeMask);
+    ctx.BoardMatrix = matrixOf(*boardMask);
+    ctx.AllMatrix = matrixOf(*holeMask | *boardMask);
+    CardCheck accepted;
+    accepted.Hole = *holeMask;
+    accepted.Board = *boardMask;
+    return accepted;
 }
 
 std::string describeCardProblem(const CardCheck& check) {

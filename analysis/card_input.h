@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/analysis_context.h"
+#include "cards/card.h"
 
 #include <string>
 
@@ -22,9 +23,14 @@ struct CardCheck {
     bool OnBoard = false; // for kBadSuit / kBadRank: which text holds the card
     int CardNumber = 0;   // for kBadSuit / kBadRank: 1-based position of the card in its text
     std::string Card;     // for kBadSuit / kBadRank: the two characters read
+    CardMask Hole = 0;    // when ok: the cards read
+    CardMask Board = 0;
 
     bool ok() const { return Problem == CardProblem::kNone; }
 };
+
+// The matrix the rules read, from cards: [suit + 1][rank], an ace also at rank 1.
+CardMatrix matrixOf(CardMask cards);
 
 // Reads both card texts into the matrices of the context and checks them, stopping at the first problem.
 // A board text of a wrong length is replaced by "WRONG BOARDCARDS".

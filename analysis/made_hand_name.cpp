@@ -1,4 +1,5 @@
 #include "analysis/made_hand.h"
+#include "cards/card_text.h"
 
 #include <array>
 #include <string_view>
@@ -12,8 +13,7 @@ bool isRank(int rank) {
 
 // Ranks 10 to 14 print as their card letter.
 std::string rankText(int rank) {
-    constexpr std::string_view kLetters = "TJQKA";
-    if (rank >= 10 && rank <= 14) return std::string(1, kLetters[static_cast<std::size_t>(rank - 10)]);
+    if (rank >= 10 && rank <= kAce) return std::string(1, rankLetter(rank));
     return std::to_string(rank);
 }
 

@@ -36,35 +36,8 @@ constexpr std::array<CommitmentTableRow, 5> kCommitmentTable{{
     {"NUTS", {{{15.0f, kAlways, kSadly}, {20.0f, kAlways, kSadly}, {kAlways, kAlways, kHappily}}}},
 }};
 
-bool amountsMakeSense(double pot, double heroBet, double villainBet, double stack) {
-    return pot > 0 && heroBet >= 0 && villainBet >= 0 && stack > 0;
-}
-
 std::string percent(float fraction, std::string_view separator) {
     return formatFixed(static_cast<double>(100.0f * fraction), 1, separator) + "%";
-}
-
-// Fills the amounts and ratios; false when they cannot make a sound block (a pot that is not a usable
-// whole number, or amounts so large that a ratio leaves the range of a float).
-bool computeAmounts(AnalysisContext& ctx, const AnalysisArguments& args) {
-    const double potValue = readAmount(args.PotText);
-    const double heroBetValue = readAmount(args.HeroBetText);
-    const double villainBetValue = readAmount(args.VillainBetText);
-    const double stackValue = readAmount(args.StackText);
-    if (!amountsMakeSense(potValue, heroBetValue, villainBetValue, stackValue)) return false;
-    const double potRounded = std::nearbyint(potValue); // ties to even
-    if (potRounded < 1 || potRounded > 32767) return false;
-    const auto pot = static_cast<float>(static_cast<std::int16_t>(potRounded));
-
-    ctx.HeroBet = static_cast<float>(heroBetValue);
-    ctx.VillainBet = static_cast<float>(villainBetValue);
-    ctx.Stack = static_cast<float>(stackValue);
-    ctx.PmeAllIn = ctx.Stack / (pot + 2.0f * (ctx.Stack + ctx.HeroBet));
-    const float call = minSingle(ctx.VillainBet, ctx.Stack);
-    ctx.PmeNextCard = call / (pot + 2.0f * call);
-    ctx.Spr = (ctx.Stack + ctx.HeroBet) / pot;
-    return std::isfinite(ctx.PmeAllIn) && std::isfinite(ctx.PmeNextCard) && std::isfinite(ctx.Spr) &&
-           std::isfinite(100.0f * ctx.PmeAllIn) && std::isfinite(100.0f * ctx.PmeNextCard);
 }
 
 } // namespace
@@ -84,6 +57,15 @@ std::string commitmentVerdict(std::string_view strengthLabel, int villainPreflop
     return "0";
 }
 
+std::string withPlainLineEnds(std::string_view report) {
+    std::string text;
+    text.reserve(report.size());
+    for (const char c : report) {
+        if (c != '\r') text += c;
+    }
+    return text;
+}
+
 std::string writeReport(AnalysisContext& ctx, const AnalysisArguments& args) {
     const std::string_view sep = args.DecimalSeparator;
     std::string report;
@@ -96,12 +78,14 @@ std::string writeReport(AnalysisContext& ctx, const AnalysisArguments& args) {
     report.append("PER(AI): ").append(percent(ctx.EquityAllIn, sep));
     if (ctx.BoardCount == 3) report.append(" PER(+1Card): ").append(percent(ctx.EquityNextCard, sep));
 
-    if (computeAmounts(ctx, args)) {
-        ctx.Commitment = commitmentVerdict(ctx.StrengthLabel, args.VillainPreflop, ctx.Spr);
-        report.append(kLineEnd).append("PME(AI): ").append(percent(ctx.PmeAllIn, sep));
-        if (ctx.BoardCount < 5) report.append(" PME(+1Card): ").append(percent(ctx.PmeNextCard, sep));
+    ctx.Odds = readPotOdds(args.PotText, args.HeroBetText, args.VillainBetText, args.StackText);
+    if (ctx.Odds.Gap == PotOddsGap::kNone) {
+        const PotOdds& odds = ctx.Odds;
+        ctx.Commitment = commitmentVerdict(ctx.StrengthLabel, args.VillainPreflop, odds.Spr);
+        report.append(kLineEnd).append("PME(AI): ").append(percent(odds.PmeAllIn, sep));
+        if (ctx.BoardCount < 5) report.append(" PME(+1Card): ").append(percent(odds.PmeNextCard, sep));
         report.append(kLineEnd);
-        report.append("SPR: ").append(formatFixed(static_cast<double>(ctx.Spr), 2, sep));
+        report.append("SPR: ").append(formatFixed(static_cast<double>(odds.Spr), 2, sep));
         report.append(" (").append(ctx.Commitment).append(")").append(kLineEnd);
     }
     return report;

@@ -7,7 +7,7 @@ namespace tavolin {
 namespace {
 
 // Steps 1 to 3 of the unpaired boards, the same for the straight and the flush texture.
-void unpairedPairSteps(StrengthRules& r) {
+void fourCardUnpairedPairSteps(StrengthRules& r) {
     const int pair = r.made.PairRank[kHand];
     const int k = r.pairKicker();
     const KickerLadder l = r.boardLadder();
@@ -65,7 +65,7 @@ void pairedPairSteps(StrengthRules& r) {
 
 void ruleSetL(StrengthRules& r) {
     const MadeHand& m = r.made;
-    unpairedPairSteps(r);                                                   // 1-3
+    fourCardUnpairedPairSteps(r);                                           // 1-3
     r.step(r.pocket && r.h1 > r.top, "NOTHING: OVERPAIR");                  // 4
     r.step(m.DPHigh[kHand] > 0, "NOTHING: DOUBLE PAIR");                    // 5
     r.step(m.TripsRank[kHand] > 0, r.pocket ? "WEAK: SET" : "WEAK: TRIPS"); // 6
@@ -103,7 +103,7 @@ void ruleSetM(StrengthRules& r) {
 void ruleSetN(StrengthRules& r) {
     const MadeHand& m = r.made;
     const int straightFlush = m.StraightFlushTop[kHand];
-    unpairedPairSteps(r);                                                   // 1-3
+    fourCardUnpairedPairSteps(r);                                           // 1-3
     r.step(m.PairRank[kHand] > r.top, "NOTHING: OVERPAIR");                 // 4
     r.step(m.DPHigh[kHand] > 0, "NOTHING: DOUBLE PAIR");                    // 5
     r.step(m.TripsRank[kHand] > 0, r.pocket ? "WEAK: SET" : "WEAK: TRIPS"); // 6

@@ -8,7 +8,7 @@ namespace tavolin {
 namespace {
 
 // The high-card test and the pair steps that the straight and the flush texture share on an unpaired board.
-void unpairedPairSteps(StrengthRules& r, const KickerLadder& l, int k) {
+void threeCardUnpairedPairSteps(StrengthRules& r, const KickerLadder& l, int k) {
     const int pair = r.made.PairRank[kHand];
     r.highCardTest(HighCardWording::kWeak);                                           // 1
     if (r.step(pair > 0, "WEAK: PAIR")) {                                             // 2
@@ -28,7 +28,7 @@ void ruleSetG(StrengthRules& r) {
     const int pair = m.PairRank[kHand];
     const int k = r.pairKicker();
     const KickerLadder l = r.boardLadder();
-    unpairedPairSteps(r, l, k);                      // 1, 2
+    threeCardUnpairedPairSteps(r, l, k);             // 1, 2
     if (r.step(pair == r.top, "MEDIUM: TOP PAIR")) { // 3
         r.step(k <= l.L3, "MEDIUM: TOP PAIR 3RD KICKER OR WORST");
         r.step(k == l.L2, "MEDIUM: TOP PAIR 2ND KICKER");
@@ -48,9 +48,9 @@ void ruleSetH(StrengthRules& r) {
     const int pair = m.PairRank[kHand];
     const int k = r.pairKicker();
     const int straightFlush = m.StraightFlushTop[kHand];
-    unpairedPairSteps(r, r.boardLadder(), k);        // 1, 2
-    if (r.step(pair == r.top, "MEDIUM: TOP PAIR")) { // 3
-        if (k > r.top) {                             // 3a
+    threeCardUnpairedPairSteps(r, r.boardLadder(), k); // 1, 2
+    if (r.step(pair == r.top, "MEDIUM: TOP PAIR")) {   // 3
+        if (k > r.top) {                               // 3a
             r.step(k > 11, "MEDIUM: TOP PAIR 3RD KICKER");
             r.step(k > 12, "MEDIUM: TOP PAIR 2ND KICKER");
             r.step(k > 13, "MEDIUM: TOP PAIR TOP KICKER");

@@ -1,6 +1,7 @@
 #include "cli/equity_answer.h"
 
 #include "analysis/number_format.h"
+#include "cards/card_text.h"
 #include "equity/exact_equity.h"
 #include "equity/next_card.h"
 #include "equity/range_on_board.h"
@@ -62,17 +63,14 @@ void addNextCards(equity::CardMask hero, equity::CardMask board, const VillainRa
     if (next.Unseen == 0) return;
     const equity::TrueOuts outs = equity::trueOuts(next);
     ordered_json cards = ordered_json::array();
-    for (int card = 0; card < equity::kDeckSize; ++card) {
-        if ((next.Unseen & equity::maskOf(card)) == 0) continue;
+    for (const Card card : cardsIn(next.Unseen))
         cards.push_back(
-            {{"card", equity::cardName(card)}, {"equity", next.Equity[static_cast<std::size_t>(card)]}});
-    }
+            {{"card", cardName(card)}, {"equity", next.Equity[static_cast<std::size_t>(card.index())]}});
     ordered_json outCards = ordered_json::array();
     std::string outNames;
-    for (int card = 0; card < equity::kDeckSize; ++card) {
-        if ((outs.Cards & equity::maskOf(card)) == 0) continue;
-        outCards.push_back(equity::cardName(card));
-        outNames += " " + equity::cardName(card);
+    for (const Card card : cardsIn(outs.Cards)) {
+        outCards.push_back(cardName(card));
+        outNames += " " + cardName(card);
     }
     figures.Json["nextCard"] = std::move(cards);
     figures.Json["trueOuts"] = {{"cards", std::move(outCards)}, {"kind", outs.Ahead ? "ahead" : "behind"}};

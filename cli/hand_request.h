@@ -37,7 +37,4 @@ HandOutcome analyseRequest(const HandRequest& request, std::string_view decimalS
 // The JSON answer for an accepted hand: {"report": ..., "fields": {...}}, and "equity" when asked for.
 nlohmann::ordered_json answerOf(const HandOutcome& outcome);
 
-// The report with plain "\n" line ends for reading on a terminal or in a text file.
-std::string withNewlines(std::string_view report);
-
 } // namespace tavolin::cli

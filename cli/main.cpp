@@ -1,3 +1,4 @@
+#include "analysis/report.h"
 #include "cli/batch.h"
 #include "cli/cli_options.h"
 #include "cli/journal_commands.h"
@@ -43,7 +44,7 @@ int printHand(const tavolin::cli::SingleRequest& request, const std::string& sep
                       << withCrLf(outcome.EquityText);
         }
     } else {
-        const std::string text = withNewlines(outcome.Report);
+        const std::string text = tavolin::withPlainLineEnds(outcome.Report);
         std::cout << text << (text.ends_with('\n') ? "" : "\n");
         if (!outcome.EquityText.empty()) std::cout << '\n' << outcome.EquityText;
     }

@@ -28,53 +28,34 @@ ordered_json percentField(float fraction, bool printed) {
     return printedValue(formatFixed(static_cast<double>(100.0f * fraction), 1, "."));
 }
 
-ordered_json outsLines(const std::string& outsText) {
-    ordered_json lines = ordered_json::array();
-    std::string line;
-    for (const char c : outsText) {
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else if (c != '\r') {
-            line += c;
-        }
-    }
-    lines.push_back(line);
-    return lines;
-}
-
-// "Better Villain Hands: b/n=p%", the report's last line when the count was asked for.
-ordered_json betterVillainHands(std::string_view report) {
-    constexpr std::string_view kLabel = "Better Villain Hands: ";
-    const auto start = report.rfind(kLabel);
-    if (start == std::string_view::npos) return nullptr;
-    const char* cursor = report.data() + start + kLabel.size();
-    const char* end = report.data() + report.size();
-    long long better = 0;
-    long long tried = 0;
-    cursor = std::from_chars(cursor, end, better).ptr;
-    if (cursor != end && *cursor == '/') std::from_chars(cursor + 1, end, tried);
-    return {{"better", better}, {"tried", tried}};
+ordered_json outsLines(const std::vector<std::string>& lines) {
+    ordered_json json = ordered_json::array();
+    for (const std::string& line : lines)
+        json.push_back(line);
+    return json;
 }
 
 } // namespace
 
-ordered_json reportFields(const AnalysisContext& ctx, std::string_view report) {
-    const bool amounts = report.find("\r\nPME(AI): ") != std::string_view::npos;
-    const bool nextCard = ctx.BoardCount < 5;
+ordered_json reportFields(const AnalysisResult& result) {
+    const bool amounts = result.hasPotOdds();
+    const bool nextCard = result.BoardCount < 5;
     ordered_json fields;
-    fields["hand"] = ctx.MadeHandName;
-    fields["board"] = ctx.BoardTexture;
-    fields["strength"] = ctx.StrengthLabel;
-    fields["outs"] = printedValue(formatShortest(ctx.Outs, "."));
-    fields["outsLines"] = outsLines(ctx.OutsText);
-    fields["perAllIn"] = percentField(ctx.EquityAllIn, true);
-    fields["perNextCard"] = percentField(ctx.EquityNextCard, ctx.BoardCount == 3);
-    fields["pmeAllIn"] = percentField(ctx.PmeAllIn, amounts);
-    fields["pmeNextCard"] = percentField(ctx.PmeNextCard, amounts && nextCard);
-    fields["spr"] = amounts ? printedValue(formatFixed(static_cast<double>(ctx.Spr), 2, ".")) : nullptr;
-    fields["commitment"] = amounts ? ordered_json(ctx.Commitment) : ordered_json(nullptr);
-    fields["betterVillainHands"] = betterVillainHands(report);
+    fields["hand"] = result.HandName;
+    fields["board"] = result.BoardTexture;
+    fields["strength"] = result.StrengthLabel;
+    fields["outs"] = printedValue(formatShortest(result.Outs, "."));
+    fields["outsLines"] = outsLines(result.OutsLines);
+    fields["perAllIn"] = percentField(result.EquityAllIn, true);
+    fields["perNextCard"] = percentField(result.EquityNextCard, result.BoardCount == 3);
+    fields["pmeAllIn"] = percentField(result.Odds.PmeAllIn, amounts);
+    fields["pmeNextCard"] = percentField(result.Odds.PmeNextCard, amounts && nextCard);
+    fields["spr"] =
+        amounts ? printedValue(formatFixed(static_cast<double>(result.Odds.Spr), 2, ".")) : nullptr;
+    fields["commitment"] = amounts ? ordered_json(result.Commitment) : ordered_json(nullptr);
+    fields["betterVillainHands"] =
+        result.Villains ? ordered_json{{"better", result.Villains->Better}, {"tried", result.Villains->Tried}}
+                        : ordered_json(nullptr);
     return fields;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/analysis_context.h"
+#include "analysis/analyse_hand.h"
 
 #include <nlohmann/json.hpp>
 #include <string_view>
@@ -11,6 +11,6 @@ namespace tavolin::cli {
 // "perAllIn", "perNextCard", "pmeAllIn", "pmeNextCard" (percent), "spr", "commitment" and
 // "betterVillainHands" ({"better": b, "tried": n}). Numbers equal the printed ones (read with a "."
 // whatever the report's separator); null where the report prints no such value.
-nlohmann::ordered_json reportFields(const AnalysisContext& ctx, std::string_view report);
+nlohmann::ordered_json reportFields(const AnalysisResult& result);
 
 } // namespace tavolin::cli

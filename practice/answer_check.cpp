@@ -1,6 +1,7 @@
 #include "practice/answer_check.h"
 
 #include "analysis/number_format.h"
+#include "analysis/report.h"
 
 #include <array>
 #include <cmath>
@@ -26,15 +27,6 @@ std::string decisionName(Decision decision) {
     return decision == Decision::kCall ? "call" : "fold";
 }
 
-// The report separates its lines with CR LF; people read plain line feeds.
-std::string plainLines(std::string_view text) {
-    std::string lines;
-    for (const char c : text) {
-        if (c != '\r') lines += c;
-    }
-    return lines;
-}
-
 Verdict verdict(QuestionKind kind, bool right, std::string answer, std::string truth) {
     return Verdict{kind, right, std::move(answer), std::move(truth), {}};
 }
@@ -57,7 +49,7 @@ Verdict checkTier(std::optional<Tier> answer, std::string_view strengthLabel) {
 Verdict checkOuts(std::optional<double> answer, float outs, std::string_view outsText) {
     Verdict result = verdict(QuestionKind::kOuts, answer && std::abs(*answer - outs) < kNoise,
                              answer ? number(*answer) : "", number(outs));
-    result.Explanation = "The report counts " + number(outs) + " outs:\n" + plainLines(outsText);
+    result.Explanation = "The report counts " + number(outs) + " outs:\n" + withPlainLineEnds(outsText);
     return result;
 }
 
@@ -89,7 +81,7 @@ Verdict checkStraightOuts(std::optional<double> answer, int statedOuts, std::str
                           std::string_view outsText) {
     Verdict result = verdict(QuestionKind::kStraightOuts, answer && std::abs(*answer - statedOuts) < kNoise,
                              answer ? number(*answer) : "", std::to_string(statedOuts));
-    result.Explanation = "Sol: " + std::string(solution) + "\nThe analysis:\n" + plainLines(outsText);
+    result.Explanation = "Sol: " + std::string(solution) + "\nThe analysis:\n" + withPlainLineEnds(outsText);
     return result;
 }
 

@@ -1,6 +1,6 @@
 #include "practice/spot.h"
 
-#include "equity/cards.h"
+#include "cards/card_text.h"
 #include "ranges/profiles.h"
 
 #include <algorithm>
@@ -25,7 +25,7 @@ constexpr std::array<BetFraction, kBetSizeCount> kBetFractions{{
 
 void appendCard(std::string& text, int card) {
     if (!text.empty()) text += ' ';
-    text += equity::cardName(card);
+    text += cardName(Card::fromIndex(card));
 }
 
 } // namespace
@@ -35,13 +35,13 @@ Street streetOf(const Spot& spot) {
 }
 
 CardMask holeMask(const Spot& spot) {
-    return equity::maskOf(spot.Hole[0]) | equity::maskOf(spot.Hole[1]);
+    return Card::fromIndex(spot.Hole[0]).mask() | Card::fromIndex(spot.Hole[1]).mask();
 }
 
 CardMask boardMask(const Spot& spot) {
     CardMask mask = 0;
     for (int i = 0; i < spot.BoardCount; ++i)
-        mask |= equity::maskOf(spot.Board[static_cast<std::size_t>(i)]);
+        mask |= Card::fromIndex(spot.Board[static_cast<std::size_t>(i)]).mask();
     return mask;
 }
 

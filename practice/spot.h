@@ -1,6 +1,6 @@
 #pragma once
 
-#include "showdown/card_mask.h"
+#include "cards/card.h"
 
 #include <array>
 #include <cstdint>
@@ -10,7 +10,7 @@
 namespace tavolin::practice {
 
 // Cards are 0..51: 13 * suit + (rank - 2), suits 0..3 for s, h, c, d and the ace rank 14.
-using CardMask = showdown::CardMask;
+using tavolin::CardMask;
 
 enum class Street { kFlop, kTurn, kRiver };
 

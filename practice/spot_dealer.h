@@ -1,7 +1,7 @@
 #pragma once
 
+#include "cards/random_source.h"
 #include "practice/board_kind.h"
-#include "practice/random_source.h"
 #include "practice/spot.h"
 
 #include <cstdint>

@@ -1,7 +1,6 @@
 #include "practice/straight_drill.h"
 
-#include "equity/cards.h"
-#include "practice/straight_examples.h"
+#include "analysis/straight_examples.h"
 
 #include <string_view>
 
@@ -16,16 +15,15 @@ StraightExample straightExample(int index) {
     // "Ad 7d-3s 4c 5h Sol: 6 outs (6-2 outs)": cards three characters apart, then the solution.
     const std::string_view text = kStraightExamples[static_cast<std::size_t>(index)];
     const std::size_t solution = text.find(kSolution);
-    const int cardCount = static_cast<int>((solution + 1) / 3);
+    const std::vector<Card> cards = exampleCards(text);
 
     StraightExample example;
-    example.Cards.BoardCount = cardCount - 2;
-    for (int i = 0; i < cardCount; ++i) {
-        const int card = equity::readCard(text.substr(static_cast<std::size_t>(3 * i), 2)).value_or(0);
+    example.Cards.BoardCount = static_cast<int>(cards.size()) - 2;
+    for (std::size_t i = 0; i < cards.size(); ++i) {
         if (i < 2)
-            example.Cards.Hole[static_cast<std::size_t>(i)] = card;
+            example.Cards.Hole[i] = cards[i].index();
         else
-            example.Cards.Board[static_cast<std::size_t>(i - 2)] = card;
+            example.Cards.Board[i - 2] = cards[i].index();
     }
     example.Solution = std::string(text.substr(solution + kSolution.size()));
     example.StatedOuts = std::stoi(example.Solution);

@@ -10,7 +10,7 @@ HandHoldings handHoldings(int high, int low, bool suited) {
             const bool wanted = high == low ? lowSuit < highSuit : (lowSuit == highSuit) == suited;
             if (wanted) {
                 holdings.Index[static_cast<std::size_t>(holdings.Count++)] =
-                    equity::holdingIndex(equity::cardOf(highSuit, high), equity::cardOf(lowSuit, low));
+                    equity::holdingIndex(Card(high, highSuit).index(), Card(low, lowSuit).index());
             }
         }
     }
@@ -19,9 +19,17 @@ HandHoldings handHoldings(int high, int low, bool suited) {
 
 std::string holdingName(int holding) {
     const equity::Holding cards = equity::holdingAt(holding);
+    const Card high = Card::fromIndex(cards.High);
+    const Card low = Card::fromIndex(cards.Low);
     // The higher rank first; within a pair the card order decides.
-    const bool swap = equity::cardRank(cards.Low) > equity::cardRank(cards.High);
-    return equity::cardName(swap ? cards.Low : cards.High) + equity::cardName(swap ? cards.High : cards.Low);
+    const bool swap = low.rank() > high.rank();
+    return cardName(swap ? low : high) + cardName(swap ? high : low);
+}
+
+void setHandWeight(equity::HoldingWeights& weights, int high, int low, bool suited, double weight) {
+    const HandHoldings holdings = handHoldings(high, low, suited);
+    for (int i = 0; i < holdings.Count; ++i)
+        weights[static_cast<std::size_t>(holdings.Index[static_cast<std::size_t>(i)])] = weight;
 }
 
 } // namespace tavolin::ranges

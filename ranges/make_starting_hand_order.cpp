@@ -46,9 +46,11 @@ std::array<HoldingCards, equity::kHoldingCount> holdingCards() {
     std::array<HoldingCards, equity::kHoldingCount> cards{};
     for (int high = 1; high < equity::kDeckSize; ++high) {
         for (int low = 0; low < high; ++low) {
-            const int highRank = std::max(equity::cardRank(high), equity::cardRank(low));
-            const int lowRank = std::min(equity::cardRank(high), equity::cardRank(low));
-            const bool suited = equity::cardSuit(high) == equity::cardSuit(low);
+            const Card highCard = Card::fromIndex(high);
+            const Card lowCard = Card::fromIndex(low);
+            const int highRank = std::max(highCard.rank(), lowCard.rank());
+            const int lowRank = std::min(highCard.rank(), lowCard.rank());
+            const bool suited = highCard.suit() == lowCard.suit();
             // Suited above the diagonal, offsuit below, as the range grid shows them.
             const int row = suited ? 14 - highRank : 14 - lowRank;
             const int column = suited ? 14 - lowRank : 14 - highRank;
@@ -77,9 +79,10 @@ std::vector<std::pair<CardMask, int>> boardClasses() {
             for (int c = b + 1; c < 52; ++c)
                 for (int d = c + 1; d < 52; ++d)
                     for (int e = d + 1; e < 52; ++e)
-                        boards.push_back(canonicalBoard(equity::maskOf(a) | equity::maskOf(b) |
-                                                        equity::maskOf(c) | equity::maskOf(d) |
-                                                        equity::maskOf(e)));
+                        boards.push_back(
+                            canonicalBoard(Card::fromIndex(a).mask() | Card::fromIndex(b).mask() |
+                                           Card::fromIndex(c).mask() | Card::fromIndex(d).mask() |
+                                           Card::fromIndex(e).mask()));
     std::ranges::sort(boards);
     std::vector<std::pair<CardMask, int>> classes;
     for (const CardMask board : boards) {
@@ -95,7 +98,7 @@ void tallyBoard(CardMask board, std::uint64_t count,
     ranked.clear();
     for (int holding = 0; holding < equity::kHoldingCount; ++holding) {
         const HoldingCards& held = cards[static_cast<std::size_t>(holding)];
-        const CardMask mask = equity::maskOf(held.High) | equity::maskOf(held.Low);
+        const CardMask mask = Card::fromIndex(held.High).mask() | Card::fromIndex(held.Low).mask();
         if ((mask & board) != 0) continue;
         ranked.push_back(std::uint64_t{equity::handValue(board | mask)} << 16 |
                          static_cast<std::uint64_t>(holding));

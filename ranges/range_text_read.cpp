@@ -1,4 +1,3 @@
-#include "equity/cards.h"
 #include "ranges/hand_notation.h"
 #include "ranges/range_text.h"
 
@@ -54,9 +53,11 @@ bool equalsIgnoringCase(std::string_view text, std::string_view word) {
 // "AK", "aks", "TT", "KAo": two ranks in either order and, unless they pair, an optional s or o.
 std::optional<HandRun> readHand(std::string_view text) {
     if (text.size() < 2 || text.size() > 3) return std::nullopt;
-    const int first = rankOfLetter(text[0]);
-    const int second = rankOfLetter(text[1]);
-    if (first == 0 || second == 0) return std::nullopt;
+    const auto firstRank = rankOfLetter(text[0]);
+    const auto secondRank = rankOfLetter(text[1]);
+    if (!firstRank || !secondRank) return std::nullopt;
+    const int first = *firstRank;
+    const int second = *secondRank;
     const int low = std::min(first, second);
     if (first == second) {
         if (text.size() == 3) return std::nullopt;
@@ -85,19 +86,13 @@ std::optional<double> readWeight(std::string_view text) {
     return weight;
 }
 
-void setHand(HoldingWeights& weights, int high, int low, bool suited, double weight) {
-    const HandHoldings holdings = handHoldings(high, low, suited);
-    for (int i = 0; i < holdings.Count; ++i)
-        weights[static_cast<std::size_t>(holdings.Index[i])] = weight;
-}
-
 void setRun(HoldingWeights& weights, const HandRun& run, double weight) {
     for (int low = run.LowFrom; low <= run.LowTo; ++low) {
-        if (run.Kind == HandKind::kPair) setHand(weights, low, low, false, weight);
+        if (run.Kind == HandKind::kPair) setHandWeight(weights, low, low, false, weight);
         if (run.Kind == HandKind::kSuited || run.Kind == HandKind::kBoth)
-            setHand(weights, run.High, low, true, weight);
+            setHandWeight(weights, run.High, low, true, weight);
         if (run.Kind == HandKind::kOffsuit || run.Kind == HandKind::kBoth) {
-            setHand(weights, run.High, low, false, weight);
+            setHandWeight(weights, run.High, low, false, weight);
         }
     }
 }
@@ -116,11 +111,11 @@ const char* applyToken(std::string_view token, HoldingWeights& weights) {
         weights.fill(weight);
         return nullptr;
     }
-    const auto first = equity::readCard(body.substr(0, 2));
-    const auto second = body.size() == 4 ? equity::readCard(body.substr(2)) : std::nullopt;
+    const auto first = readCard(body.substr(0, 2));
+    const auto second = body.size() == 4 ? readCard(body.substr(2)) : std::nullopt;
     if (first && second) {
         if (*first == *second) return kCardTwice;
-        weights[static_cast<std::size_t>(equity::holdingIndex(*first, *second))] = weight;
+        weights[static_cast<std::size_t>(equity::holdingIndex(first->index(), second->index()))] = weight;
         return nullptr;
     }
     if (body.ends_with('+')) {

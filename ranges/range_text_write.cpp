@@ -147,10 +147,10 @@ void appendWholeHands(const std::vector<HandEntry>& entries, double weight,
 } // namespace
 
 std::string rangeText(const HoldingWeights& given) {
-    // Weights outside 0..1 are written as the nearest a text can say: above 1 as 1, none (or NaN) as out.
+    // A text says what the weights count with (see usableWeight): above 1 as 1, anything else unusable as
+    // out.
     HoldingWeights weights{};
-    std::ranges::transform(given, weights.begin(),
-                           [](double weight) { return weight > 0.0 ? std::min(weight, 1.0) : 0.0; });
+    std::ranges::transform(given, weights.begin(), equity::usableWeight);
     const std::vector<HandEntry> entries = handEntries(weights);
     std::vector<double> wholeWeights;
     std::vector<std::pair<double, int>> singles; // weight, holding

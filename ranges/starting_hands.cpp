@@ -39,9 +39,7 @@ StartingHand gridHand(int row, int column) {
 }
 
 void setStartingHand(HoldingWeights& weights, const StartingHand& hand, double weight) {
-    const HandHoldings holdings = handHoldings(hand.High, hand.Low, hand.Suited);
-    for (int i = 0; i < holdings.Count; ++i)
-        weights[static_cast<std::size_t>(holdings.Index[static_cast<std::size_t>(i)])] = weight;
+    setHandWeight(weights, hand.High, hand.Low, hand.Suited, weight);
 }
 
 HoldingWeights topPercent(double percent) {

@@ -16,7 +16,7 @@ static_assert(sizeof(BestHandTables) < 4 * 1024 * 1024);
 
 RankKey rankKeyOf(CardMask cards) {
     RankKey key = 0;
-    for (int suit = 1; suit <= 4; ++suit) {
+    for (int suit = 0; suit < kSuitCount; ++suit) {
         for (unsigned ranks = suitRanks(cards, suit); ranks != 0; ranks &= ranks - 1) {
             key += rankUnit(std::countr_zero(ranks) + 2);
         }
@@ -101,7 +101,7 @@ Weight bestHandWeight(CardMask cards) {
     if ((cards & ~kFullDeck) != 0 || count < 5 || count > kMaxCards) return 0;
     const BestHandTables& tables = bestHandTables();
     Weight best = tables.bestRankWeight(rankKeyOf(cards));
-    for (int suit = 1; suit <= 4; ++suit)
+    for (int suit = 0; suit < kSuitCount; ++suit)
         best = std::max(best, tables.bestSuitedWeight(suitRanks(cards, suit)));
     return best;
 }

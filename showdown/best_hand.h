@@ -1,12 +1,15 @@
 #pragma once
 
-#include "showdown/card_mask.h"
+#include "cards/card.h"
 #include "showdown/hand_weight.h"
 
 #include <array>
 #include <cstdint>
 
 namespace tavolin::showdown {
+
+// Showdown weighs the cards of the shared vocabulary.
+using tavolin::CardMask;
 
 // Rank counts, three bits per rank (bit 3·(rank − 2)); the key of a set of cards is the sum of its cards'
 // units, whatever their suits.

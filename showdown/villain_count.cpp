@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <optional>
 
 namespace tavolin::showdown {
 namespace {
@@ -26,25 +27,23 @@ bool validInput(CardMask hero, CardMask board) {
            boardCards >= 3 && boardCards <= 5;
 }
 
-// The suit with three or more board cards, the only one in which a holding can complete a flush; 0 if none.
-int flushSuitOf(CardMask board) {
-    for (int suit = 1; suit <= 4; ++suit) {
+// The suit with three or more board cards, the only one in which a holding can complete a flush.
+std::optional<int> flushSuitOf(CardMask board) {
+    for (int suit = 0; suit < kSuitCount; ++suit) {
         if (std::popcount(suitRanks(board, suit)) >= 3) return suit;
     }
-    return 0;
+    return std::nullopt;
 }
 
-Unseen unseenCards(CardMask seen, int flushSuit) {
+Unseen unseenCards(CardMask seen, std::optional<int> flushSuit) {
     Unseen unseen;
-    for (int suit = 1; suit <= 4; ++suit) {
-        for (int rank = 2; rank <= 14; ++rank) {
-            if ((seen & cardBit(suit, rank)) != 0) continue;
-            unseen.Rank[unseen.Count] = static_cast<std::uint8_t>(rank - 2);
-            unseen.SuitedBit[unseen.Count] =
-                suit == flushSuit ? static_cast<std::uint16_t>(1U << (rank - 2)) : 0;
-            ++unseen.OfRank[rank - 2];
-            ++unseen.Count;
-        }
+    for (const Card card : cardsIn(kFullDeck & ~seen)) {
+        const int rank = card.rank();
+        unseen.Rank[unseen.Count] = static_cast<std::uint8_t>(rank - 2);
+        unseen.SuitedBit[unseen.Count] =
+            card.suit() == flushSuit ? static_cast<std::uint16_t>(1U << (rank - 2)) : 0;
+        ++unseen.OfRank[rank - 2];
+        ++unseen.Count;
     }
     return unseen;
 }
@@ -55,8 +54,8 @@ VillainCount countBetterVillainHands(CardMask hero, CardMask board) {
     if (!validInput(hero, board)) return {};
     const BestHandTables& tables = bestHandTables();
     const Weight heroBest = bestHandWeight(hero | board);
-    const int flushSuit = flushSuitOf(board);
-    const unsigned boardSuited = flushSuit == 0 ? 0 : suitRanks(board, flushSuit);
+    const std::optional<int> flushSuit = flushSuitOf(board);
+    const unsigned boardSuited = flushSuit ? suitRanks(board, *flushSuit) : 0;
     const Unseen unseen = unseenCards(hero | board, flushSuit);
 
     // The villain's unsuited best depends only on the two ranks he holds: weigh each pair of ranks once.

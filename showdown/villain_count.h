@@ -1,6 +1,6 @@
 #pragma once
 
-#include "showdown/card_mask.h"
+#include "cards/card.h"
 
 namespace tavolin::showdown {
 

@@ -1,5 +1,6 @@
 #include "ui/equity_panel.h"
 
+#include "cards/card_text.h"
 #include "ui/study_style.h"
 
 #include <QGridLayout>
@@ -60,16 +61,15 @@ const QString kSuitSymbols = QStringLiteral("\u2660\u2665\u2663\u2666"); // s h 
 
 // The cards of a mask, best rank first, as rich text with red hearts and diamonds.
 QString cardsText(equity::CardMask cards) {
-    std::vector<int> list;
-    for (equity::CardMask rest = cards; rest != 0; rest &= rest - 1)
-        list.push_back(std::countr_zero(rest));
-    std::sort(list.begin(), list.end(), [](int a, int b) {
-        return equity::cardRank(a) != equity::cardRank(b) ? equity::cardRank(a) > equity::cardRank(b) : a < b;
-    });
+    std::vector<Card> list;
+    for (const Card card : cardsIn(cards))
+        list.push_back(card);
+    std::sort(list.begin(), list.end(),
+              [](Card a, Card b) { return a.rank() != b.rank() ? a.rank() > b.rank() : a < b; });
     QStringList names;
-    for (const int card : list) {
-        const QString rank = QString::fromStdString(equity::cardName(card)).left(1);
-        const int suit = equity::cardSuit(card);
+    for (const Card card : list) {
+        const QString rank(QChar::fromLatin1(rankLetter(card.rank())));
+        const int suit = card.suit();
         const QString colour = suit == 1 || suit == 3 ? QStringLiteral("#c62828") : QStringLiteral("#202428");
         names << QStringLiteral("%1<span style=\"color:%2\">%3</span>").arg(rank, colour, kSuitSymbols[suit]);
     }

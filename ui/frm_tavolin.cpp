@@ -1,7 +1,8 @@
 #include "ui/frm_tavolin.h"
 
 #include "analysis/analyse_hand.h"
-#include "practice/straight_examples.h"
+#include "analysis/straight_examples.h"
+#include "cards/card_text.h"
 #include "ui/amount_box.h"
 #include "ui/card_image.h"
 #include "ui/practice_panel.h"
@@ -25,7 +26,6 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <chrono>
-#include <random>
 
 namespace tavolin {
 namespace {
@@ -39,18 +39,22 @@ QRect pixels(const table::Place& place, double scale) {
 constexpr int kStudyWidth = 520;
 constexpr int kSmallestStudyWidth = 360;
 
-// The value a slot text carries from a position on: its leading digits, 0 when there are none.
-int leadingNumber(QStringView text) {
-    int value = 0;
-    for (const QChar c : text) {
-        if (!c.isDigit()) break;
-        value = value * 10 + c.digitValue();
-    }
-    return value;
+// A seed that differs between runs, so that Random deals a new hand each time the program starts.
+std::uint64_t clockSeed() {
+    return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
-QString slotText(int top, int left) {
-    return QStringLiteral("T%1L%2").arg(top).arg(left);
+// The card of each card picture, by the picture's index.
+template <std::size_t... J> std::array<Card, sizeof...(J)> deckCards(std::index_sequence<J...>) {
+    return {*readCard(table::kCardTexts[J])...};
+}
+
+QString cardTexts(const TableState& table, int first, int last) {
+    QStringList texts;
+    for (int i = first; i < last; ++i)
+        if (const auto& card = table.Places[static_cast<std::size_t>(i)])
+            texts << QString::fromStdString(cardName(*card));
+    return texts.join(u' ');
 }
 
 QFont tableFont() {
@@ -73,7 +77,9 @@ constexpr std::array<const char*, 7> kSlotCaptions{"Hole", "Hole", "Flop", "Flop
 
 } // namespace
 
-FrmTavolin::FrmTavolin(QWidget* parent) : QWidget(parent), PixelsPerTwip(table::kDefaultPixelsPerTwip) {
+FrmTavolin::FrmTavolin(QWidget* parent)
+    : QWidget(parent), PixelsPerTwip(table::kDefaultPixelsPerTwip),
+      DeckCards(deckCards(std::make_index_sequence<table::kCardCount>())), Random(clockSeed()) {
     setObjectName(QStringLiteral("frmTavolin"));
     setWindowTitle(QStringLiteral("Tavolin v%1.%2.%3 - Daruzavuvaz")
                        .arg(TAVOLIN_VERSION_MAJOR)
@@ -94,18 +100,21 @@ FrmTavolin::FrmTavolin(QWidget* parent) : QWidget(parent), PixelsPerTwip(table::
     createHabits();
     createStudyPanels();
 
-    // Both villain profiles start at "2-Semiloose".
-    cmbVillain[0]->setCurrentIndex(1);
-    cmbVillain[1]->setCurrentIndex(1);
+    // Both villain profiles start at "2-Semiloose", as the table does.
+    cmbVillain[0]->setCurrentIndex(Hand.state().Preflop);
+    cmbVillain[1]->setCurrentIndex(Hand.state().Postflop);
+    Analysed = Hand.state();
     // A changed choice re-runs the analysis at once, so the report never stands for settings gone by.
-    // The preflop profile brings its default range first; the analysis then feeds the study panels once.
     connect(cmbVillain[0], &QComboBox::currentIndexChanged, this, [this](int index) {
-        const QSignalBlocker quiet(rangePanel);
-        rangePanel->loadProfile(index);
-        imgCardClick(kNoCard);
+        if (!ShowingTable) Hand.setPreflop(index);
     });
-    connect(cmbVillain[1], &QComboBox::currentIndexChanged, this, [this] { imgCardClick(kNoCard); });
-    connect(chkCalcVillain, &QCheckBox::toggled, this, [this] { imgCardClick(kNoCard); });
+    connect(cmbVillain[1], &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!ShowingTable) Hand.setPostflop(index);
+    });
+    connect(chkCalcVillain, &QCheckBox::toggled, this, [this](bool on) {
+        if (!ShowingTable) Hand.setCountVillain(on);
+    });
+    Hand.onChange([this] { tableChanged(); });
 
     setMinimumSize(table::toPixels(table::kTableWidth, table::kSmallestPixelsPerTwip) + kSmallestStudyWidth,
                    table::toPixels(table::kTableHeight, table::kSmallestPixelsPerTwip));
@@ -120,9 +129,9 @@ void FrmTavolin::createDeck() {
     for (int j = 0; j < table::kCardCount; ++j) {
         const std::string_view text = table::kCardTexts[j];
         imgCard[j] = new CardImage(j, QString::fromLatin1(text.data(), 2), this);
-        const table::Place home = table::cardHome(text);
+        const table::Place home = table::cardHome(DeckCards[j]);
         imgCard[j]->moveToTwips(home.Left, home.Top);
-        connect(imgCard[j], &CardImage::clicked, this, [this, j] { imgCardClick(j); });
+        connect(imgCard[j], &CardImage::clicked, this, [this, j] { Hand.toggle(DeckCards[j]); });
     }
 }
 
@@ -146,9 +155,11 @@ void FrmTavolin::createPanel() {
     for (int i = 0; i < 4; ++i) {
         txtBet[i] = new AmountBox(i, betTips[i], betEffects[i], this);
         lblTV[i]->setBuddy(txtBet[i]);
-        // Enter or leaving the box re-runs the analysis, as Calc does.
-        connect(txtBet[i], &QLineEdit::editingFinished, this, &FrmTavolin::cmdCalcClick);
-        connect(txtBet[i], &QLineEdit::textChanged, this, &FrmTavolin::updateStatus);
+        // Enter or leaving the box re-runs the analysis, as Calc does; typing only tells the status line.
+        connect(txtBet[i], &QLineEdit::editingFinished, this, &FrmTavolin::takeAmounts);
+        connect(txtBet[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
+            if (!ShowingTable) Hand.setAmount(i, text.toStdString());
+        });
     }
 
     const std::array<QStringList, 2> profiles{
@@ -171,22 +182,25 @@ void FrmTavolin::createPanel() {
     chkCalcVillain->setObjectName(QStringLiteral("chkCalcVillain"));
     chkCalcVillain->setToolTip(tr("Adds a line counting the villain's holdings that beat the hero now"));
 
-    const auto makeButton = [this](const char* name, const QString& text, void (FrmTavolin::*handler)()) {
+    const auto makeButton = [this](const char* name, const QString& text, const auto& handler) {
         auto* button = new QPushButton(text, this);
         button->setObjectName(QString::fromLatin1(name));
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
-    cmdClear = makeButton("cmdClear", QStringLiteral("Clear"), &FrmTavolin::cmdClearClick);
-    cmdShowHide = makeButton("cmdShowHide", QStringLiteral("Hide"), &FrmTavolin::cmdShowHideClick);
-    cmdCheck = makeButton("cmdCheck", QStringLiteral("Check"), &FrmTavolin::cmdCheckClick);
-    cmdRandom = makeButton("cmdRandom", QStringLiteral("Random"), &FrmTavolin::cmdRandomClick);
-    cmdCalc = makeButton("cmdCalc", QStringLiteral("Calc"), &FrmTavolin::cmdCalcClick);
+    const auto clear = [this] { Hand.clear(); };
+    const auto showHide = [this] { Hand.setReportShown(!Hand.state().ReportShown); };
+    const auto deal = [this] { Hand.dealRandom(Random); };
+    cmdClear = makeButton("cmdClear", QStringLiteral("Clear"), clear);
+    cmdShowHide = makeButton("cmdShowHide", QStringLiteral("Hide"), showHide);
+    cmdCheck = makeButton("cmdCheck", QStringLiteral("Check"), [this] { cmdCheckClick(); });
+    cmdRandom = makeButton("cmdRandom", QStringLiteral("Random"), deal);
+    cmdCalc = makeButton("cmdCalc", QStringLiteral("Calc"), [this] { cmdCalcClick(); });
 
     // Window-wide keys that leave the keyboard focus where it is, so typing amounts can go on.
-    new QShortcut(kClearKeys, this, this, &FrmTavolin::cmdClearClick);
-    new QShortcut(kShowHideKeys, this, this, &FrmTavolin::cmdShowHideClick);
-    new QShortcut(kRandomKeys, this, this, &FrmTavolin::cmdRandomClick);
+    new QShortcut(kClearKeys, this, this, clear);
+    new QShortcut(kShowHideKeys, this, this, showHide);
+    new QShortcut(kRandomKeys, this, this, deal);
     cmdClear->setToolTip(withKeys(tr("Put every card back and empty the amounts"), kClearKeys));
     cmdShowHide->setToolTip(withKeys(tr("Hide or show the report"), kShowHideKeys));
     cmdRandom->setToolTip(withKeys(tr("Deal a random hand and flop, turn or river"), kRandomKeys));
@@ -256,116 +270,84 @@ void FrmTavolin::placeTable() {
     update();
 }
 
-bool FrmTavolin::isOnSlotRow(int index) const {
-    return imgCard[index]->topTwips() == imgHand[0]->topTwips();
+void FrmTavolin::tableChanged() {
+    const TableState& state = Hand.state();
+    showTable();
+    // A changed preflop profile brings its default range first; the analysis then feeds the panels once.
+    if (state.Preflop != RangeProfile) {
+        RangeProfile = state.Preflop;
+        const QSignalBlocker quiet(rangePanel);
+        rangePanel->loadProfile(state.Preflop);
+    }
+    TableState typedOnly = state;
+    typedOnly.Amounts = Analysed.Amounts;
+    if (AnalyseNext || typedOnly != Analysed)
+        analyse();
+    else
+        updateStatus();
 }
 
-int FrmTavolin::cardIndex(QStringView cardText) const {
-    for (int j = 0; j < table::kCardCount; ++j)
-        if (imgCard[j]->cardText() == cardText) return j;
-    return kNoCard;
-}
-
-void FrmTavolin::imgCardClick(int index) {
-    if (index >= 0 && index < table::kCardCount) {
-        if (isOnSlotRow(index))
-            sendCardHome(index);
+void FrmTavolin::showTable() {
+    const TableState& state = Hand.state();
+    ShowingTable = true;
+    for (int j = 0; j < table::kCardCount; ++j) {
+        const auto place = Hand.placeOf(DeckCards[j]);
+        if (place)
+            imgCard[j]->moveToTwips(imgHand[*place]->leftTwips(), imgHand[*place]->topTwips());
         else
-            putCardOnFreeSlot(index);
+            imgCard[j]->moveToTwips(table::cardHome(DeckCards[j]).Left, table::cardHome(DeckCards[j]).Top);
     }
-    analyse();
-}
-
-// The slot's text says where the card came from: "T" + Top + "L" + Left.
-void FrmTavolin::sendCardHome(int index) {
-    CardImage* card = imgCard[index];
-    for (SlotImage* slot : imgHand) {
-        if (slot->leftTwips() != card->leftTwips() || slot->topTwips() != card->topTwips()) continue;
-        const QString text = slot->text();
-        const qsizetype l = text.indexOf(u'L');
-        const int top = leadingNumber(QStringView(text).mid(1));
-        const int left = l < 0 ? 0 : leadingNumber(QStringView(text).mid(l + 1));
-        card->moveToTwips(left, top);
-        slot->setText(SlotImage::kEmpty);
+    for (int i = 0; i < kAmountCount; ++i) {
+        const QString text = QString::fromStdString(state.Amounts[i]);
+        if (txtBet[i]->text() != text) txtBet[i]->setText(text);
     }
-    std::erase(PickOrder, index);
-}
-
-void FrmTavolin::putCardOnFreeSlot(int index) {
-    const auto free = std::find_if(imgHand.begin(), imgHand.end(), [](SlotImage* s) { return s->isEmpty(); });
-    if (free == imgHand.end()) return;
-    CardImage* card = imgCard[index];
-    (*free)->setText(slotText(card->topTwips(), card->leftTwips()));
-    card->moveToTwips((*free)->leftTwips(), (*free)->topTwips());
-    PickOrder.push_back(index);
+    cmbVillain[0]->setCurrentIndex(state.Preflop);
+    cmbVillain[1]->setCurrentIndex(state.Postflop);
+    chkCalcVillain->setChecked(state.CountVillain);
+    cmdShowHide->setText(state.ReportShown ? QStringLiteral("Hide") : QStringLiteral("Show"));
+    ShowingTable = false;
 }
 
 void FrmTavolin::analyse() {
-    if (SettingUp) return;
-    QString hole;
-    QString board;
-    for (int i = 0; i < table::kSlotCount; ++i) {
-        if (imgHand[i]->isEmpty()) continue;
-        for (const CardImage* card : imgCard) {
-            if (card->leftTwips() != imgHand[i]->leftTwips() || card->topTwips() != imgHand[i]->topTwips())
-                continue;
-            QString& text = i < table::kHoleSlotCount ? hole : board;
-            if (!text.isEmpty()) text += u' ';
-            text += card->cardText();
-        }
-    }
+    const TableState& state = Hand.state();
+    Analysed = state;
+    AnalyseNext = false;
     Notice.clear();
-    if (cmdShowHide->text() != QStringLiteral("Hide")) {
+    if (!state.ReportShown) {
         clearReport();
         return;
     }
-    const std::string holeText = hole.toStdString();
-    std::string boardText = board.toStdString();
-    const std::string separator = QLocale::system().decimalPoint().toStdString();
-    const std::array<std::string, 4> amounts{txtBet[0]->text().toStdString(), txtBet[1]->text().toStdString(),
-                                             txtBet[2]->text().toStdString(),
-                                             txtBet[3]->text().toStdString()};
-    const AnalysisArguments arguments{amounts[0],
-                                      amounts[1],
-                                      amounts[2],
-                                      amounts[3],
-                                      cmbVillain[0]->currentIndex(),
-                                      cmbVillain[1]->currentIndex(),
-                                      chkCalcVillain->isChecked(),
-                                      separator};
-    AnalysisContext context;
-    rtbOutput->setReport(analyseHand(context, holeText, boardText, arguments));
-    RuleOfThumbPercent = 100.0 * static_cast<double>(context.EquityAllIn);
-    RuleOfThumbOuts = static_cast<double>(context.Outs);
+    HandInput input{cardTexts(state, 0, kHolePlaceCount).toStdString(),
+                    cardTexts(state, kHolePlaceCount, kPlaceCount).toStdString(),
+                    state.Amounts[0],
+                    state.Amounts[1],
+                    state.Amounts[2],
+                    state.Amounts[3]};
+    input.VillainPreflop = state.Preflop;
+    input.VillainPostflop = state.Postflop;
+    input.CalcVillain = state.CountVillain;
+    input.DecimalSeparator = QLocale::system().decimalPoint().toStdString();
+    const AnalysisResult result = tavolin::analyse(input);
+    rtbOutput->setReport(result.Report);
+    RuleOfThumbPercent = 100.0 * static_cast<double>(result.EquityAllIn);
+    RuleOfThumbOuts = static_cast<double>(result.Outs);
     updateStatus();
     refreshStudy();
 }
 
 void FrmTavolin::updateStatus() {
-    TableState state;
-    for (int i = 0; i < table::kSlotCount; ++i)
-        if (!imgHand[i]->isEmpty()) ++(i < table::kHoleSlotCount ? state.HoleCards : state.BoardCards);
-    state.ReportShown = cmdShowHide->text() == QStringLiteral("Hide");
-    state.Practising = practicePanel != nullptr && practicePanel->isPractising();
-    state.ReportEmpty = rtbOutput->report().empty();
-    state.TypedRank = TypedRank.isNull() ? QString() : QString(TypedRank);
-    for (int i = 0; i < 4; ++i)
-        state.Amounts[i] = txtBet[i]->text();
-    const QString status = tableStatus(state);
-    lblStatus->setText(Notice.isEmpty() ? status : Notice + u' ' + status);
+    TableStatus status;
+    status.HoleCards = Hand.holeCount();
+    status.BoardCards = Hand.boardCount();
+    status.ReportShown = Hand.state().ReportShown;
+    status.Practising = practicePanel != nullptr && practicePanel->isPractising();
+    status.ReportEmpty = rtbOutput->report().empty();
+    status.TypedRank = QString::fromStdString(Hand.typedRank());
+    for (int i = 0; i < kAmountCount; ++i)
+        status.Amounts[i] = txtBet[i]->text();
+    const QString text = tableStatus(status);
+    lblStatus->setText(Notice.isEmpty() ? text : Notice + u' ' + text);
     lblStatus->setToolTip(lblStatus->text());
-}
-
-void FrmTavolin::cmdClearClick() {
-    for (AmountBox* bet : txtBet)
-        bet->clear();
-    for (const SlotImage* slot : imgHand) {
-        if (slot->isEmpty()) continue;
-        // No deck column shares its Left with a slot, so a card at this Left lies on the slot.
-        for (int j = 0; j < table::kCardCount; ++j)
-            if (imgCard[j]->leftTwips() == slot->leftTwips()) imgCardClick(j);
-    }
-    clearReport();
 }
 
 void FrmTavolin::clearReport() {
@@ -374,50 +356,25 @@ void FrmTavolin::clearReport() {
     refreshStudy();
 }
 
-void FrmTavolin::cmdRandomClick() {
-    cmdClearClick();
-    std::mt19937 generator(static_cast<std::mt19937::result_type>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-    std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    // Draws in [0, 1) scaled to a count; the bound guards against a draw rounding up to 1.
-    const auto draw = [&](int count) {
-        return std::min(static_cast<int>(uniform(generator) * count), count - 1);
-    };
-
-    const int boardCards = draw(3) + 3;
-    int dealt = 0;
-    while (dealt < boardCards + table::kHoleSlotCount) {
-        const int j = draw(table::kCardCount);
-        if (imgCard[j]->topTwips() < imgHand[0]->topTwips()) { // still in the deck, else draw again
-            imgCardClick(j);
-            ++dealt;
-        }
-    }
-}
-
-void FrmTavolin::cmdShowHideClick() {
-    if (cmdShowHide->text() == QStringLiteral("Hide")) {
-        cmdShowHide->setText(QStringLiteral("Show"));
-        clearReport();
-    } else if (cmdShowHide->text() == QStringLiteral("Show")) {
-        cmdShowHide->setText(QStringLiteral("Hide"));
-        clearReport();
-        imgCardClick(kNoCard);
-    }
+void FrmTavolin::takeAmounts() {
+    TableState next = Hand.state();
+    for (int i = 0; i < kAmountCount; ++i)
+        next.Amounts[i] = txtBet[i]->text().toStdString();
+    AnalyseNext = true;
+    Hand.restore(next);
 }
 
 void FrmTavolin::cmdCalcClick() {
-    imgCardClick(kNoCard);
-    if (cmdShowHide->text() == QStringLiteral("Show")) clearReport();
+    takeAmounts();
 }
 
 void FrmTavolin::cmdCheckClick() {
     // Cards left on the table would mix into the first example; the replay starts from a clear table.
-    cmdClearClick();
+    Hand.clear();
     for (const std::string_view example : kStraightExamples) {
-        for (const std::string_view text : exampleCards(example))
-            imgCardClick(cardIndex(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))));
-        cmdClearClick();
+        for (const Card card : exampleCards(example))
+            Hand.toggle(card);
+        Hand.clear();
     }
 }
 
@@ -429,37 +386,16 @@ void FrmTavolin::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_Backspace && event->modifiers() == Qt::NoModifier) {
-        TypedRank = QChar();
-        if (!PickOrder.empty()) imgCardClick(PickOrder.back());
-        updateStatus();
+        Hand.backspace();
         return;
     }
     const QString text = event->text();
     if (text.size() == 1 && text.at(0).isPrint() &&
         (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0) {
-        typeCharacter(text.at(0));
+        Hand.typeKey(text.at(0).toLatin1());
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void FrmTavolin::typeCharacter(QChar character) {
-    static const QString kRanks = QStringLiteral("A23456789TJQK");
-    static const QString kSuits = QStringLiteral("shcd");
-    const QChar rank = character.toUpper();
-    const QChar suit = character.toLower();
-    if (!TypedRank.isNull() && TypedRank != u'1' && kSuits.contains(suit)) {
-        const int index = cardIndex(QString(TypedRank) + suit);
-        TypedRank = QChar();
-        imgCardClick(index);
-        return;
-    }
-    // "10" is a ten, as players write it.
-    if (TypedRank == u'1' && character == u'0')
-        TypedRank = u'T';
-    else
-        TypedRank = kRanks.contains(rank) || character == u'1' ? rank : QChar();
-    updateStatus();
 }
 
 // The felt shows a faint outline where each deck card belongs, so a picked card leaves its place visible.
@@ -469,9 +405,9 @@ void FrmTavolin::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(255, 255, 255, 70), 1.0));
     painter.setBrush(QColor(0, 0, 0, 30));
-    for (const std::string_view text : table::kCardTexts) {
+    for (const Card card : DeckCards) {
         const QRectF home =
-            QRectF(pixels(table::cardHome(text), PixelsPerTwip)).adjusted(1.5, 1.5, -1.5, -1.5);
+            QRectF(pixels(table::cardHome(card), PixelsPerTwip)).adjusted(1.5, 1.5, -1.5, -1.5);
         painter.drawRoundedRect(home, home.width() * 0.12, home.width() * 0.12);
     }
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "cards/random_source.h"
 #include "equity/holdings.h"
+#include "table/table.h"
 #include "ui/hand_text.h"
 
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -29,8 +30,8 @@ class SlotImage;
 class StudyColumn;
 
 // The trainer window: the deck, the slot row, the amounts, the villain profile, the buttons and the
-// report, drawn as one picture that scales with the window, and a study column on its right. Every change
-// of cards, amounts or choices goes through the card handler, which re-runs the analysis.
+// report, drawn as one picture that scales with the window, and a study column on its right. The window
+// draws a Table and hands every click and key to it; each change of the table re-runs the analysis.
 class FrmTavolin : public QWidget {
     Q_OBJECT
 public:
@@ -40,11 +41,11 @@ public:
     // The opening size: the table and a study column, small enough for a 1366 x 768 screen.
     QSize sizeHint() const override;
 
-    // The whole table as it stands, and setting it up again; both go through the card handler.
-    TableSnapshot snapshot() const;
-    void restore(const TableSnapshot& table);
+    // The whole table as it stands, and setting it up again.
+    const TableState& snapshot() const { return Hand.state(); }
+    void restore(const TableState& table);
     // Puts a hand on the table: its cards on the slots in order, and whatever else it names.
-    void setUpHand(const HandSetup& hand);
+    void setUpHand(const TableSetup& hand);
 
     // Remembers the window's size and view choices in `settings` between runs (none when never called).
     void rememberIn(QSettings* settings);
@@ -61,30 +62,23 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    static constexpr int kNoCard = -1;
-
     void createDeck();
     void createPanel();
     void createStudyColumn();
     void createHabits();
     void createStudyPanels();
 
-    // The card handler: a deck card moves to the first free slot, a slot card goes home, and kNoCard
-    // only re-runs the analysis. The report shows only while the show/hide button reads "Hide".
-    void imgCardClick(int index);
-    void cmdClearClick();
-    void cmdRandomClick();
-    void cmdShowHideClick();
     void cmdCalcClick();
     void cmdCheckClick();
+    // Hands the amount boxes' texts to the table and analyses even when nothing changed, as Enter does.
+    void takeAmounts();
 
-    void sendCardHome(int index);
-    void putCardOnFreeSlot(int index);
+    // Draws the table's state: the cards on their places or at home, the boxes and the buttons. Analyses
+    // again when anything but an amount text being typed changed, or when asked to.
+    void tableChanged();
+    void showTable();
     void analyse();
     void clearReport();
-    int cardIndex(QStringView cardText) const;
-    bool isOnSlotRow(int index) const;
-    void typeCharacter(QChar character);
     void updateStatus();
     // Feeds the study panels and the deck's next-card shading from the table and the last analysis; they
     // stay empty while the report is empty or hidden.
@@ -120,20 +114,25 @@ private:
 
     double PixelsPerTwip;
     QSettings* Settings = nullptr;
-    // Cards in the order they were put on slots, for Backspace to take the latest back.
-    std::vector<int> PickOrder;
-    // The rank character typed last, waiting for its suit ("1" waits for the "0" of a ten).
-    QChar TypedRank;
+    Table Hand;
+    // The card each card picture shows, by the picture's index.
+    std::array<Card, 52> DeckCards;
+    RandomSource Random;
+    // The table as the last analysis saw it, and whether the next change must analyse whatever it is.
+    TableState Analysed;
+    bool AnalyseNext = false;
+    // While the widgets are set from the table, their own change signals are not the player's input.
+    bool ShowingTable = false;
+    // The preflop profile whose range the range panel was last given.
+    int RangeProfile = 1;
     // The report's PER(AI) in percent and its outs, from the last analysis.
     double RuleOfThumbPercent = 0.0;
     double RuleOfThumbOuts = 0.0;
     // The table as it was when practice began, to put back when it ends.
-    TableSnapshot TableBeforePractice;
+    TableState TableBeforePractice;
     // Practice loads each spot's profile range; the player's own range comes back afterwards.
     equity::HoldingWeights RangeBeforePractice{};
     QString RangeNameBeforePractice;
-    // While a whole table is set up, the card handler moves cards and only the last call analyses.
-    bool SettingUp = false;
     // A message for the status line until the table next changes, such as why a paste was refused.
     QString Notice;
 };

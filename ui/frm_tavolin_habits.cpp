@@ -1,25 +1,19 @@
 // The habits players bring from other tools: copy and paste of a hand, the glossary on F1, the
 // four-colour deck, a window that remembers its size, and the table's snapshot that they rest on.
 
-#include "ui/amount_box.h"
 #include "ui/card_image.h"
 #include "ui/frm_tavolin.h"
 #include "ui/glossary.h"
 #include "ui/report_box.h"
-#include "ui/slot_image.h"
 #include "ui/study_column.h"
-#include "ui/table_layout.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
@@ -129,77 +123,25 @@ ProfileNames FrmTavolin::profileNames() const {
     return names;
 }
 
-TableSnapshot FrmTavolin::snapshot() const {
-    TableSnapshot table;
-    for (int i = 0; i < table::kSlotCount; ++i)
-        for (const CardImage* card : imgCard)
-            if (!imgHand[i]->isEmpty() && card->leftTwips() == imgHand[i]->leftTwips() &&
-                card->topTwips() == imgHand[i]->topTwips())
-                table.Slots[i] = card->cardText();
-    for (int i = 0; i < 4; ++i)
-        table.Amounts[i] = txtBet[i]->text();
-    table.Preflop = cmbVillain[0]->currentIndex();
-    table.Postflop = cmbVillain[1]->currentIndex();
-    table.CountVillain = chkCalcVillain->isChecked();
-    table.ReportShown = cmdShowHide->text() == QStringLiteral("Hide");
-    return table;
+// A profile index past the boxes' choices becomes the nearest choice, as the box would show it.
+void FrmTavolin::restore(const TableState& table) {
+    TableState fitting = table;
+    fitting.Preflop = std::clamp(table.Preflop, 0, cmbVillain[0]->count() - 1);
+    fitting.Postflop = std::clamp(table.Postflop, 0, cmbVillain[1]->count() - 1);
+    AnalyseNext = true;
+    Hand.restore(fitting);
 }
 
-// Cards fill the first free slot, so a free slot before a card is held by a spare deck card while the
-// later cards go down, and the spare goes home afterwards.
-void FrmTavolin::restore(const TableSnapshot& table) {
-    SettingUp = true;
-    for (int j = 0; j < table::kCardCount; ++j)
-        if (isOnSlotRow(j)) imgCardClick(j);
-    for (int i = 0; i < 4; ++i)
-        txtBet[i]->setText(table.Amounts[i]);
-    cmbVillain[0]->setCurrentIndex(std::clamp(table.Preflop, 0, cmbVillain[0]->count() - 1));
-    cmbVillain[1]->setCurrentIndex(std::clamp(table.Postflop, 0, cmbVillain[1]->count() - 1));
-    chkCalcVillain->setChecked(table.CountVillain);
-    cmdShowHide->setText(table.ReportShown ? QStringLiteral("Hide") : QStringLiteral("Show"));
-
-    const auto last =
-        std::find_if(table.Slots.rbegin(), table.Slots.rend(), [](const QString& c) { return !c.isEmpty(); });
-    const auto used = static_cast<int>(table.Slots.rend() - last);
-    const auto wanted = [&](int j) {
-        return std::find(table.Slots.begin(), table.Slots.end(), imgCard[j]->cardText()) != table.Slots.end();
-    };
-    std::vector<int> spares;
-    for (int i = 0; i < used; ++i) {
-        const int j = cardIndex(table.Slots[i]);
-        if (j != kNoCard && !isOnSlotRow(j)) {
-            imgCardClick(j);
-            continue;
-        }
-        int spare = 0;
-        while (wanted(spare) || isOnSlotRow(spare))
-            ++spare;
-        imgCardClick(spare);
-        spares.push_back(spare);
-    }
-    for (const int spare : spares)
-        imgCardClick(spare);
-    SettingUp = false;
-    imgCardClick(kNoCard);
-}
-
-void FrmTavolin::setUpHand(const HandSetup& hand) {
-    TableSnapshot table = snapshot();
-    table.Slots = {};
-    for (int i = 0; i < hand.Hole.size() && i < table::kHoleSlotCount; ++i)
-        table.Slots[i] = hand.Hole[i];
-    for (int i = 0; i < hand.Board.size() && i + table::kHoleSlotCount < table::kSlotCount; ++i)
-        table.Slots[i + table::kHoleSlotCount] = hand.Board[i];
-    if (hand.Amounts) table.Amounts = *hand.Amounts;
-    table.Preflop = hand.Preflop.value_or(table.Preflop);
-    table.Postflop = hand.Postflop.value_or(table.Postflop);
-    table.CountVillain = hand.CountVillain.value_or(table.CountVillain);
-    table.ReportShown = hand.ReportShown.value_or(table.ReportShown);
-    restore(table);
+void FrmTavolin::setUpHand(const TableSetup& hand) {
+    TableSetup fitting = hand;
+    if (hand.Preflop) fitting.Preflop = std::clamp(*hand.Preflop, 0, cmbVillain[0]->count() - 1);
+    if (hand.Postflop) fitting.Postflop = std::clamp(*hand.Postflop, 0, cmbVillain[1]->count() - 1);
+    AnalyseNext = true;
+    Hand.setUp(fitting);
 }
 
 QString FrmTavolin::handText() const {
-    const QString line = handLine(snapshot(), profileNames());
+    const QString line = handLine(Hand.state(), profileNames());
     const QString report = reportLines(rtbOutput->report());
     return report.isEmpty() ? line + u'\n' : line + u'\n' + report + u'\n';
 }

@@ -2,7 +2,7 @@
 // deals its spots onto the table and puts the table back when it ends.
 
 #include "analysis/number_format.h"
-#include "equity/cards.h"
+#include "cards/card_text.h"
 #include "ui/board_range_table.h"
 #include "ui/card_image.h"
 #include "ui/equity_panel.h"
@@ -15,10 +15,20 @@
 
 #include <QAction>
 #include <QLocale>
-#include <QPushButton>
 #include <QSignalBlocker>
 
 namespace tavolin {
+namespace {
+
+// The cards of a text such as "Ad 7d", in order.
+std::vector<Card> cardsOf(const QString& text) {
+    std::vector<Card> cards;
+    for (const QString& name : text.split(u' ', Qt::SkipEmptyParts))
+        if (const auto card = readCard(name.toStdString())) cards.push_back(*card);
+    return cards;
+}
+
+} // namespace
 
 void FrmTavolin::createStudyPanels() {
     equityPanel = new EquityPanel;
@@ -51,13 +61,15 @@ void FrmTavolin::createStudyPanels() {
                     rangePanel->loadProfile(preflopProfile);
                 }
                 // The report stays hidden until the player has answered, as Hide does.
-                setUpHand({hole.split(u' ', Qt::SkipEmptyParts), board.split(u' ', Qt::SkipEmptyParts),
-                           std::array<QString, 4>{pot, heroBet, villainBet, stack}, preflopProfile,
-                           std::nullopt, std::nullopt, false});
+                setUpHand(
+                    {cardsOf(hole), cardsOf(board),
+                     std::array<std::string, kAmountCount>{pot.toStdString(), heroBet.toStdString(),
+                                                           villainBet.toStdString(), stack.toStdString()},
+                     preflopProfile, std::nullopt, std::nullopt, false});
                 studyColumn->bringIntoView(practicePanel);
             });
     connect(practicePanel, &PracticePanel::answered, this, [this] {
-        if (cmdShowHide->text() == QStringLiteral("Show")) cmdShowHideClick();
+        if (!Hand.state().ReportShown) Hand.setReportShown(true);
         // The panels above grow with the answer; the verdicts stay in sight.
         studyColumn->bringIntoView(practicePanel);
     });
@@ -68,13 +80,12 @@ void FrmTavolin::createStudyPanels() {
 }
 
 void FrmTavolin::refreshStudy() {
-    if (equityPanel == nullptr || SettingUp) return;
-    equity::CardMask hero = 0;
-    equity::CardMask board = 0;
-    const TableSnapshot table = snapshot();
-    for (int i = 0; i < table::kSlotCount; ++i)
-        if (const auto card = equity::readCard(table.Slots[i].toStdString()))
-            (i < table::kHoleSlotCount ? hero : board) |= equity::maskOf(*card);
+    if (equityPanel == nullptr) return;
+    CardMask hero = 0;
+    CardMask board = 0;
+    const TableState& table = Hand.state();
+    for (std::size_t i = 0; i < table.Places.size(); ++i)
+        if (table.Places[i]) (i < kHolePlaceCount ? hero : board) |= table.Places[i]->mask();
     const bool shown = !rtbOutput->report().empty();
     if (shown) {
         equityPanel->showSpot(hero, board, rangePanel->range(), rangePanel->rangeName(), RuleOfThumbPercent,
@@ -91,11 +102,12 @@ void FrmTavolin::shadeNextCards(bool shown) {
     const equity::NextCardEquities& next = equityPanel->nextCard();
     const bool any = shown && next.Unseen != 0;
     const equity::TrueOuts outs = any ? equity::trueOuts(next) : equity::TrueOuts{};
-    const QString street = snapshot().Slots[5].isEmpty() ? tr("Turn") : tr("River");
+    const QString street = Hand.state().Places[5] ? tr("River") : tr("Turn");
     const std::string separator = QLocale::system().decimalPoint().toStdString();
-    for (CardImage* card : imgCard) {
-        const int index = *equity::readCard(card->cardText().toStdString());
-        const equity::CardMask bit = equity::maskOf(index);
+    for (int j = 0; j < table::kCardCount; ++j) {
+        CardImage* card = imgCard[j];
+        const int index = DeckCards[j].index();
+        const CardMask bit = DeckCards[j].mask();
         if (!any || (next.Unseen & bit) == 0) {
             card->setNextCard(std::nullopt, false, {});
             continue;

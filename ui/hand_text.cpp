@@ -1,8 +1,9 @@
 #include "ui/hand_text.h"
 
+#include "cards/card_text.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QSet>
 #include <algorithm>
 #include <utility>
 
@@ -62,27 +63,41 @@ QStringList fields(const QString& line) {
     return parts;
 }
 
-// Card texts in order: "Ah", "ah", "AH", "10h" and cards written together ("AhKh") all read.
-std::optional<QStringList> cardsIn(const QString& text, QString& error) {
-    static const QRegularExpression card(QStringLiteral("(10|[2-9TJQKAtjqka])([shcdSHCD])"));
-    QStringList cards;
+// One card at `at` of a token, in either letter case, "10" for a ten; moves `at` past it.
+std::optional<Card> cardAt(const QString& token, qsizetype& at) {
+    const auto letter = [&](qsizetype i) { return i < token.size() ? token[i].toLatin1() : '\0'; };
+    const bool ten = letter(at) == '1' && letter(at + 1) == '0';
+    const auto rank = ten ? std::optional(10) : rankOfLetter(letter(at));
+    const qsizetype suitAt = at + (ten ? 2 : 1);
+    const auto suit = suitOfLetter(letter(suitAt));
+    if (!rank || !suit) return std::nullopt;
+    at = suitAt + 1;
+    return Card(*rank, *suit);
+}
+
+// Cards in order: "Ah", "ah", "AH", "10h" and cards written together ("AhKh") all read.
+std::optional<std::vector<Card>> cardsIn(const QString& text, QString& error) {
+    std::vector<Card> cards;
     for (const QString& token :
          text.split(QRegularExpression(QStringLiteral("[\\s,;\\-]+")), Qt::SkipEmptyParts)) {
         qsizetype at = 0;
         while (at < token.size()) {
-            const auto match = card.match(token, at, QRegularExpression::NormalMatch,
-                                          QRegularExpression::AnchorAtOffsetMatchOption);
-            if (!match.hasMatch()) {
+            const auto card = cardAt(token, at);
+            if (!card) {
                 error = tr("\"%1\" is not a card").arg(token);
                 return std::nullopt;
             }
-            const QString rank =
-                match.captured(1) == QStringLiteral("10") ? QStringLiteral("T") : match.captured(1).toUpper();
-            cards << rank + match.captured(2).toLower();
-            at = match.capturedEnd();
+            cards.push_back(*card);
         }
     }
     return cards;
+}
+
+QString namesOf(const std::vector<Card>& cards) {
+    QStringList names;
+    for (const Card card : cards)
+        names << QString::fromStdString(cardName(card));
+    return names.join(u' ');
 }
 
 bool startsWithKey(const QString& field, const QString& key) {
@@ -92,25 +107,27 @@ bool startsWithKey(const QString& field, const QString& key) {
 
 } // namespace
 
-QString handLine(const TableSnapshot& table, const ProfileNames& names) {
-    QStringList hole;
-    QStringList board;
-    for (int i = 0; i < 7; ++i)
-        if (!table.Slots[i].isEmpty()) (i < 2 ? hole : board) << table.Slots[i];
+QString handLine(const TableState& table, const ProfileNames& names) {
+    std::vector<Card> hole;
+    std::vector<Card> board;
+    for (std::size_t i = 0; i < table.Places.size(); ++i)
+        if (table.Places[i]) (i < kHolePlaceCount ? hole : board).push_back(*table.Places[i]);
     QStringList parts;
-    if (!hole.isEmpty()) parts << kHole + u' ' + hole.join(u' ');
-    if (!board.isEmpty()) parts << kBoard + u' ' + board.join(u' ');
-    for (int i = 0; i < 4; ++i)
-        if (!table.Amounts[i].isEmpty()) parts << kAmountKeys[i] + u' ' + quoted(table.Amounts[i]);
+    if (!hole.empty()) parts << kHole + u' ' + namesOf(hole);
+    if (!board.empty()) parts << kBoard + u' ' + namesOf(board);
+    for (std::size_t i = 0; i < kAmountKeys.size(); ++i) {
+        const QString amount = QString::fromStdString(table.Amounts[i]);
+        if (!amount.isEmpty()) parts << kAmountKeys[i] + u' ' + quoted(amount);
+    }
     parts << kPreflop + u' ' + names.Preflop.value(table.Preflop);
     parts << kPostflop + u' ' + names.Postflop.value(table.Postflop);
     if (table.CountVillain) parts << kCounted;
     return parts.join(QStringLiteral(" | "));
 }
 
-std::optional<HandSetup> readHand(const QString& text, const ProfileNames& names, QString& error) {
+std::optional<TableSetup> readHand(const QString& text, const ProfileNames& names, QString& error) {
     const QString line = text.trimmed().section(u'\n', 0, 0).trimmed();
-    HandSetup hand;
+    TableSetup hand;
     const QStringList parts = fields(line);
     const bool structured = std::any_of(parts.begin(), parts.end(), [](const QString& f) {
         return startsWithKey(f, kHole) || startsWithKey(f, kBoard) || startsWithKey(f, kPreflop);
@@ -118,8 +135,9 @@ std::optional<HandSetup> readHand(const QString& text, const ProfileNames& names
     if (!structured) {
         const auto cards = cardsIn(line, error);
         if (!cards) return std::nullopt;
-        hand.Hole = cards->mid(0, 2);
-        hand.Board = cards->mid(2);
+        const auto holeEnd = cards->begin() + std::min<std::ptrdiff_t>(2, std::ssize(*cards));
+        hand.Hole.assign(cards->begin(), holeEnd);
+        hand.Board.assign(holeEnd, cards->end());
     } else {
         hand.Amounts.emplace();
         hand.CountVillain = false;
@@ -132,10 +150,11 @@ std::optional<HandSetup> readHand(const QString& text, const ProfileNames& names
                 if (!startsWithKey(field, *key)) continue;
                 const auto cards = cardsIn(valueAfter(*key), error);
                 if (!cards) return std::nullopt;
-                *target = *cards;
+                *target = std::move(*cards);
             }
-            for (int i = 0; i < 4; ++i)
-                if (startsWithKey(field, kAmountKeys[i])) (*hand.Amounts)[i] = valueAfter(kAmountKeys[i]);
+            for (std::size_t i = 0; i < kAmountKeys.size(); ++i)
+                if (startsWithKey(field, kAmountKeys[i]))
+                    (*hand.Amounts)[i] = valueAfter(kAmountKeys[i]).toStdString();
             if (startsWithKey(field, kPreflop) && names.Preflop.contains(valueAfter(kPreflop)))
                 hand.Preflop = static_cast<int>(names.Preflop.indexOf(valueAfter(kPreflop)));
             if (startsWithKey(field, kPostflop) && names.Postflop.contains(valueAfter(kPostflop)))
@@ -143,12 +162,16 @@ std::optional<HandSetup> readHand(const QString& text, const ProfileNames& names
             if (startsWithKey(field, kCounted)) hand.CountVillain = true;
         }
     }
-    const QStringList all = hand.Hole + hand.Board;
-    if (all.isEmpty() && !structured)
+    CardMask all = 0;
+    for (const auto* cards : {&hand.Hole, &hand.Board})
+        for (const Card card : *cards)
+            all |= card.mask();
+    const std::size_t count = hand.Hole.size() + hand.Board.size();
+    if (count == 0 && !structured)
         error = tr("no cards in it");
-    else if (hand.Hole.size() > 2 || all.size() > 7)
+    else if (hand.Hole.size() > 2 || count > 7)
         error = tr("more than two hole cards or five board cards");
-    else if (QSet<QString>(all.begin(), all.end()).size() != all.size())
+    else if (static_cast<std::size_t>(cardCount(all)) != count)
         error = tr("a card appears twice");
     else
         return hand;

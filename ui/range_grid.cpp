@@ -1,5 +1,6 @@
 #include "ui/range_grid.h"
 
+#include "cards/card.h"
 #include "ranges/starting_hands.h"
 
 #include <QHelpEvent>
@@ -35,7 +36,7 @@ template <typename Visit> void forEachHolding(const ranges::StartingHand& hand, 
         for (int second = 0; second < 4; ++second) {
             const bool pair = hand.High == hand.Low;
             if (pair ? first >= second : (first == second) != hand.Suited) continue;
-            visit(equity::holdingIndex(equity::cardOf(first, hand.High), equity::cardOf(second, hand.Low)));
+            visit(equity::holdingIndex(Card(hand.High, first).index(), Card(hand.Low, second).index()));
         }
     }
 }

@@ -1,12 +1,11 @@
 #include "ui/read_back.h"
 
 #include "analysis/number_format.h"
+#include "analysis/pot_odds.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace tavolin {
 namespace {
@@ -24,13 +23,6 @@ QString written(double value) {
     return QString::number(value, 'g', 12);
 }
 
-// As the analysis converts its amounts: past the largest float the value is infinite.
-float toFloat(double value) {
-    if (value > std::numeric_limits<float>::max()) return std::numeric_limits<float>::infinity();
-    if (value < -std::numeric_limits<float>::max()) return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
-}
-
 constexpr std::array<const char*, 4> kAmountNames{"Pot", "Hero's bet", "Villain's bet", "Stack"};
 
 QString plural(int count, const char* one, const char* many) {
@@ -45,36 +37,31 @@ QString amountReadBack(const QString& text) {
     return tr("read as %1").arg(written(valueOf(text)));
 }
 
-// The same tests, in the same order, as the analysis makes before it writes the amounts block.
 QString potOddsMissing(const std::array<QString, 4>& amounts) {
-    const double pot = valueOf(amounts[0]);
-    const double heroBet = valueOf(amounts[1]);
-    const double villainBet = valueOf(amounts[2]);
-    const double stack = valueOf(amounts[3]);
-    if (!(pot > 0) && !(stack > 0))
+    const PotOdds odds = readPotOdds(amounts[0].toStdString(), amounts[1].toStdString(),
+                                     amounts[2].toStdString(), amounts[3].toStdString());
+    switch (odds.Gap) {
+    case PotOddsGap::kNone:
+        return {};
+    case PotOddsGap::kNoPotOrStack:
         return tr("No pot odds, SPR or commitment: type a pot and a stack above 0.");
-    if (!(pot > 0)) return tr("No pot odds, SPR or commitment: the pot must be above 0.");
-    if (!(stack > 0)) return tr("No pot odds, SPR or commitment: type an effective stack above 0.");
-    if (heroBet < 0 || villainBet < 0) return tr("No pot odds, SPR or commitment: a bet cannot be negative.");
-    const double rounded = std::nearbyint(pot);
-    if (rounded < 1 || rounded > 32767)
+    case PotOddsGap::kNoPot:
+        return tr("No pot odds, SPR or commitment: the pot must be above 0.");
+    case PotOddsGap::kNoStack:
+        return tr("No pot odds, SPR or commitment: type an effective stack above 0.");
+    case PotOddsGap::kNegativeBet:
+        return tr("No pot odds, SPR or commitment: a bet cannot be negative.");
+    case PotOddsGap::kPotOutOfRange:
         return tr("No pot odds, SPR or commitment: the pot must be a whole number from 1 to 32767 once "
                   "rounded (it reads %1).")
-            .arg(written(pot));
-    const float stackValue = toFloat(stack);
-    const float heroBetValue = toFloat(heroBet);
-    const float call = std::min(toFloat(villainBet), stackValue);
-    const auto potValue = static_cast<float>(rounded);
-    const float allIn = stackValue / (potValue + 2.0f * (stackValue + heroBetValue));
-    const float nextCard = call / (potValue + 2.0f * call);
-    const float spr = (stackValue + heroBetValue) / potValue;
-    if (!std::isfinite(allIn) || !std::isfinite(nextCard) || !std::isfinite(spr) ||
-        !std::isfinite(100.0f * allIn) || !std::isfinite(100.0f * nextCard))
+            .arg(written(odds.Pot));
+    case PotOddsGap::kTooLarge:
         return tr("No pot odds, SPR or commitment: the amounts are too large to work out.");
+    }
     return {};
 }
 
-QString tableStatus(const TableState& state) {
+QString tableStatus(const TableStatus& state) {
     QStringList parts;
     if (state.TypedRank == QStringLiteral("1"))
         parts << tr("Typed 1: type 0 for a ten.");

@@ -13,11 +13,12 @@ namespace tavolin {
 QString amountReadBack(const QString& text);
 
 // Why the analysis leaves the pot-odds, SPR and commitment lines out of a report for these amount texts
-// (pot, hero's bet, villain's bet, stack), in plain words; "" when it writes them.
+// (pot, hero's bet, villain's bet, stack), in plain words; "" when it writes them. It asks the analysis'
+// own reading of the amounts, so the status line follows the texts as they are typed.
 QString potOddsMissing(const std::array<QString, 4>& amounts);
 
 // What the table shows, for the status line under the report.
-struct TableState {
+struct TableStatus {
     int HoleCards = 0;
     int BoardCards = 0;
     bool ReportShown = true;
@@ -28,6 +29,6 @@ struct TableState {
 };
 
 // One or two short sentences: the next thing to pick or type, then how odd input was read.
-QString tableStatus(const TableState& state);
+QString tableStatus(const TableStatus& state);
 
 } // namespace tavolin

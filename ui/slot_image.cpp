@@ -11,7 +11,6 @@ namespace tavolin {
 SlotImage::SlotImage(int index, int left, int top, const QString& caption, QWidget* parent)
     : QWidget(parent), Index(index), Left(left), Top(top), Caption(caption) {
     setObjectName(QStringLiteral("imgHand_%1").arg(index));
-    setToolTip(kEmpty);
     setPixelsPerTwip(table::kDefaultPixelsPerTwip);
 }
 
@@ -21,11 +20,10 @@ void SlotImage::setPixelsPerTwip(double pixelsPerTwip) {
                 table::toPixels(table::kCardHeight, pixelsPerTwip));
 }
 
-// The text records where a card came from; a player hovering a free place learns what it takes instead.
+// Only a free place can be hovered: a player learns what it takes.
 bool SlotImage::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
-    const QString tip =
-        isEmpty() ? tr("%1 card: free. Picked cards fill the first free place.").arg(Caption) : text();
+    const QString tip = tr("%1 card: free. Picked cards fill the first free place.").arg(Caption);
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
     return true;
 }

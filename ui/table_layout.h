@@ -4,6 +4,8 @@
 // scale factor that follows the window's size, so the table is one picture whose relative places stay
 // those of this table at any size.
 
+#include "cards/card.h"
+
 #include <array>
 #include <string_view>
 
@@ -39,18 +41,15 @@ inline constexpr std::array<std::string_view, kCardCount> kCardTexts{
     "Ac", "Kc", "Qc", "Jc", "Tc", "9c", "8c", "7c", "6c", "5c", "4c", "3c", "2c", //
 };
 
-// The home place of a card: its row by suit, its column by rank (2 first, ace last).
-constexpr Place cardHome(std::string_view text) {
-    constexpr std::string_view kRankOrder = "23456789TJQKA";
-    int top = 105; // hearts
-    if (text[1] == 's') top = 615;
-    if (text[1] == 'c') top = 1125;
-    if (text[1] == 'd') top = 1635;
-    int left = 105 + kCardWidth * static_cast<int>(kRankOrder.find(text[0]));
+// The home place of a card: its row by suit (hearts, spades, clubs, diamonds from the top), its column by
+// rank (2 first, ace last).
+constexpr Place cardHome(Card card) {
+    constexpr std::array<int, kSuitCount> kRowTops{615, 105, 1125, 1635}; // by suit: s h c d
+    int left = 105 + kCardWidth * (card.rank() - 2);
     // The diamond queen and ace stand a little apart from the rest of their row.
-    if (text == "Qd") left = 3870;
-    if (text == "Ad") left = 4620;
-    return {left, top, kCardWidth, kCardHeight};
+    if (card == Card(12, 3)) left = 3870;
+    if (card == Card(kAce, 3)) left = 4620;
+    return {left, kRowTops[static_cast<std::size_t>(card.suit())], kCardWidth, kCardHeight};
 }
 
 inline constexpr int kSlotTop = 2190;

@@ -1,7 +1,7 @@
 // The outs: the 96 straight-draw examples, and properties of the explanation and the equities over many
 // random flops, turns and rivers.
 
-#include "practice/straight_examples.h"
+#include "analysis/straight_examples.h"
 #include "tests/analysis/analysis_test_support.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 #include "analysis/analyse_hand.h"
+#include "analysis/report.h"
 #include "cli/batch.h"
 #include "cli/cli_options.h"
 #include "practice/board_kind.h"
@@ -72,7 +73,7 @@ TEST(CommandLine, ReadsOptionsNamesAndSaysWhatIsWrong) {
 
 // The values a script would take from the printed report line by line: the reference for "fields".
 json readPrintedReport(const std::string& report, const std::string& separator) {
-    std::istringstream in(withNewlines(report));
+    std::istringstream in(withPlainLineEnds(report));
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
@@ -195,7 +196,7 @@ TEST(Program, PrintsTheReportItsJsonOrDealtSpotsAndExitsWithTwoOnErrors) {
     const std::string hand = "'Ad 7d' '3s 4c 5h' --pot 100 --villain-bet 50 --stack 500 --preflop nit";
     std::string board = "3s 4c 5h";
     const std::string report = analyseHand("Ad 7d", board, "100", "", "50", "500", 0, 1, false);
-    EXPECT_EQ(runProgram(hand).first, withNewlines(report));
+    EXPECT_EQ(runProgram(hand).first, withPlainLineEnds(report));
     EXPECT_EQ(runProgram(hand + " --raw").first, report);
     EXPECT_EQ(
         json::parse(runProgram(hand + " --json").first),

@@ -16,20 +16,20 @@ namespace {
 double sampledEquity(const StartingHand& hand, int deals, std::mt19937_64& random) {
     std::vector<int> deck(52);
     std::iota(deck.begin(), deck.end(), 0);
-    const int heroHigh = equity::cardOf(0, hand.High);
-    const int heroLow = equity::cardOf(hand.Suited ? 0 : 1, hand.Low);
+    const int heroHigh = Card(hand.High, 0).index();
+    const int heroLow = Card(hand.Low, hand.Suited ? 0 : 1).index();
     std::erase_if(deck, [&](int card) { return card == heroHigh || card == heroLow; });
-    const equity::CardMask hero = equity::maskOf(heroHigh) | equity::maskOf(heroLow);
+    const CardMask hero = Card::fromIndex(heroHigh).mask() | Card::fromIndex(heroLow).mask();
     double shares = 0.0;
     for (int deal = 0; deal < deals; ++deal) {
         for (std::size_t at = 0; at < 7; ++at)
             std::swap(deck[at], deck[at + random() % (50 - at)]);
-        equity::CardMask board = 0;
+        CardMask board = 0;
         for (std::size_t at = 2; at < 7; ++at)
-            board |= equity::maskOf(deck[at]);
+            board |= Card::fromIndex(deck[at]).mask();
         const auto heroValue = equity::handValue(hero | board);
         const auto villainValue =
-            equity::handValue(equity::maskOf(deck[0]) | equity::maskOf(deck[1]) | board);
+            equity::handValue(Card::fromIndex(deck[0]).mask() | Card::fromIndex(deck[1]).mask() | board);
         shares += heroValue > villainValue ? 1.0 : heroValue == villainValue ? 0.5 : 0.0;
     }
     return shares / deals;

@@ -65,7 +65,7 @@ LiteralCount countBetterVillainHands(CardMask hero, CardMask board) {
     std::vector<std::int32_t> unseen;
     for (int suit = 1; suit <= 4; ++suit) {
         for (int rank = 2; rank <= 14; ++rank) {
-            const CardMask card = cardBit(suit, rank);
+            const CardMask card = Card(rank, suit - 1).mask();
             std::vector<std::int32_t>& list = (hero & card) != 0    ? heroCodes
                                               : (board & card) != 0 ? boardCodes
                                                                     : unseen;

@@ -4,7 +4,7 @@
 // rank gaps, every five of the cards tried, every villain holding compared on its own. The tests use it as
 // the oracle for the fast production path, and the benchmark as its baseline.
 
-#include "showdown/card_mask.h"
+#include "cards/card_text.h"
 
 #include <array>
 #include <cstdint>
@@ -28,12 +28,7 @@ LiteralCount countBetterVillainHands(CardMask hero, CardMask board);
 
 // "Ad 7d" style card texts, one blank apart.
 inline CardMask maskOf(std::string_view text) {
-    CardMask mask = 0;
-    for (std::size_t at = 0; at + 1 < text.size(); at += 3) {
-        const auto suit = static_cast<int>(std::string_view("shcd").find(text[at + 1])) + 1;
-        mask |= cardBit(suit, static_cast<int>(std::string_view("23456789TJQKA").find(text[at])) + 2);
-    }
-    return mask;
+    return readCardList(text).value_or(0);
 }
 
 } // namespace tavolin::showdown::literal

@@ -1,7 +1,9 @@
 #pragma once
 
-// The worked straight-draw examples the Check button replays and the outs drill asks. Plain C++ so that
-// the analysis tests can share the list.
+// The straight-draw outs rules' own worked examples: the analysis tests check the rules against them, the
+// Check button replays them and the outs drill asks them.
+
+#include "cards/card.h"
 
 #include <array>
 #include <string_view>
@@ -61,11 +63,8 @@ inline constexpr std::array<std::string_view, 96> kStraightExamples{
     "5d 6d-3s 4c 8h 9d Sol: 8 outs (4+4 outs)",   "5d 6d-3s 4c 8h Ad Sol: 8 outs (4+4 outs)",
 };
 
-// The card texts an example names, in the order they are picked: two hole cards, then the board.
-// Reading stops at the first two characters that are not a card (the " Sol: " part).
-std::vector<std::string_view> exampleCards(std::string_view example);
-
-// True for a rank character followed by a suit character, exactly as the analysis reads cards.
-bool isCardText(std::string_view text);
+// The cards an example names, in the order they are picked: two hole cards, then the board. Reading stops
+// at the first two characters that are not a card as the analysis reads cards (the " Sol: " part).
+std::vector<Card> exampleCards(std::string_view example);
 
 } // namespace tavolin

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-namespace tavolin::practice {
+namespace tavolin {
 
 // Seeded draws that are the same on every machine: the 64-bit Mersenne Twister is fixed by the language,
 // and the integers are derived here rather than by the library's distributions, whose output differs
@@ -27,4 +27,4 @@ private:
     std::mt19937_64 Engine;
 };
 
-} // namespace tavolin::practice
+} // namespace tavolin

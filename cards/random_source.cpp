@@ -1,8 +1,8 @@
-#include "practice/random_source.h"
+#include "cards/random_source.h"
 
 #include <limits>
 
-namespace tavolin::practice {
+namespace tavolin {
 
 int RandomSource::below(int count) {
     const auto bound = static_cast<std::uint64_t>(count);
@@ -15,4 +15,4 @@ int RandomSource::below(int count) {
     return static_cast<int>(draw % bound);
 }
 
-} // namespace tavolin::practice
+} // namespace tavolin
