@@ -15,7 +15,7 @@ void closeSpots(benchmark::State& state) {
     double within5 = 0, within12 = 0, callRight = 0, deals = 0;
     for (auto _ : state) {
         practice::SpotDealer dealer(2026, {});
-        practice::RandomSource random(7);
+        tavolin::RandomSource random(7);
         within5 = within12 = callRight = deals = 0;
         for (int i = 0; i < kSpots; ++i) {
             const practice::CloseSpot spot = practice::dealCloseSpot(dealer, random, farthest);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "equity/betting_range.h"
-#include "practice/random_source.h"
+#include "cards/random_source.h"
 
 #include <optional>
 #include <string_view>
