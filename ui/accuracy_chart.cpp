@@ -17,8 +17,16 @@ QChartView* accuracyChart(const journal::AccuracySeries& series) {
     const int periods = static_cast<int>(series.Periods.size());
     const int first = std::max(0, periods - kMostPeriods);
     auto* periodAxis = new QBarCategoryAxis;
-    for (int period = first; period < periods; ++period)
-        periodAxis->append(QString::fromStdString(series.Periods[static_cast<std::size_t>(period)]));
+    for (int period = first; period < periods; ++period) {
+        const QString name = QString::fromStdString(series.Periods[static_cast<std::size_t>(period)]);
+        // The day of the month: whole dates side by side would be cut short.
+        periodAxis->append(series.BySession ? name : QString::number(name.mid(8).toInt()));
+    }
+    if (!series.BySession && periods > 0)
+        periodAxis->setTitleText(
+            QString("days from %1 to %2")
+                .arg(QString::fromStdString(series.Periods[static_cast<std::size_t>(first)]),
+                     QString::fromStdString(series.Periods.back())));
     auto* percentAxis = new QValueAxis;
     percentAxis->setRange(0, 100);
     percentAxis->setLabelFormat("%d%%");
@@ -56,6 +64,7 @@ QChartView* accuracyChart(const journal::AccuracySeries& series) {
     for (const int total : totals)
         most = std::max(most, total);
     countAxis->setRange(0, most * 2); // the bars keep to the lower half, under the lines
+    countAxis->applyNiceNumbers();
     bars->setBarWidth(0.5);
     chart->addSeries(bars);
     bars->attachAxis(periodAxis);

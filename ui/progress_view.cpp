@@ -23,16 +23,18 @@ QLabel* wrappedLabel(const QString& text) {
     auto* label = new QLabel(text);
     label->setWordWrap(true);
     label->setTextFormat(Qt::RichText);
+    label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    label->setContentsMargins(8, 8, 8, 8);
     return label;
 }
 
-// A panel of a heading or a chart and, under it, a sentence.
-QWidget* column(QWidget* top, QWidget* bottom) {
+// A panel of two widgets, one above the other; the chart or the table of the two takes the room left.
+QWidget* column(QWidget* top, QWidget* bottom, bool topGrows) {
     auto* panel = new QWidget;
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(top, 1);
-    if (bottom != nullptr) layout->addWidget(bottom);
+    layout->addWidget(top, topGrows ? 1 : 0);
+    layout->addWidget(bottom, topGrows ? 0 : 1);
     return panel;
 }
 
@@ -56,9 +58,12 @@ void ProgressView::clear() {
 void ProgressView::showMessage(const QString& text) {
     clear();
     auto* label = wrappedLabel(text);
-    label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    label->setMaximumWidth(720);
-    label->setContentsMargins(24, 24, 24, 24);
+    QFont larger = label->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.3);
+    label->setFont(larger);
+    label->setMinimumWidth(560);
+    label->setMaximumWidth(760);
+    label->setContentsMargins(32, 32, 32, 32);
     Grid->addWidget(label, 0, 0, 1, 2, Qt::AlignTop | Qt::AlignLeft);
 }
 
@@ -76,7 +81,7 @@ void ProgressView::showProgress(const journal::Progress& progress) {
                                  "your guesses then show here against the exact equity.</p>");
     else
         Panels[1] =
-            column(estimateChart(estimates), wrappedLabel(QString::fromStdString(estimates.Sentence)));
+            column(estimateChart(estimates), wrappedLabel(QString::fromStdString(estimates.Sentence)), true);
 
     const QString heading = QString("<b>Leaks</b>: kinds of spot with at least %1 answers, the most misses "
                                     "beyond your usual rate first")
@@ -87,7 +92,7 @@ void ProgressView::showProgress(const journal::Progress& progress) {
                                                    "the call is; keep practising.</p>")
                                                .arg(journal::kLeakMinimumAnswers));
     else
-        Panels[2] = column(wrappedLabel(heading), leakTable(progress.Leaks, Drill));
+        Panels[2] = column(wrappedLabel(heading), leakTable(progress.Leaks, Drill), false);
     Panels[3] = reviewChart(progress.Review);
     for (std::size_t i = 0; i < Panels.size(); ++i) {
         Panels[i]->setMinimumSize(360, 260);

@@ -26,9 +26,10 @@ QChartView* reviewChart(const journal::ReviewSummary& review) {
     auto* series = new QBarSeries;
     series->append(spots);
     series->setLabelsVisible(true);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
     auto* count = new QValueAxis;
-    count->setRange(0, most + most / 5 + 1); // room for the labels above the bars
+    count->setRange(0, most);
+    count->applyNiceNumbers(); // whole-number ticks, so that a bar's height reads off the axis
     count->setLabelFormat("%d");
     count->setTitleText("spots");
     chart->addSeries(series);
