@@ -56,7 +56,8 @@ Practice in the terminal (answers are saved in the journal):
   --journal PATH    the journal file (default $XDG_DATA_HOME/tavolin/journal.sqlite3, or
                     ~/.local/share/tavolin/journal.sqlite3)
   --journal-export  every answer as a JSON line: time, session, spot {hole, board, pot, heroBet,
-                    villainBet, stack, range, rangeText, street, boardKind, source}, question,
+                    villainBet, stack, range, rangeText, street, boardKind, source, tier,
+                    closeness, equity}, question,
                     answer, truth, right, error, seconds; --since YYYY-MM-DD keeps later ones
   --journal-stats   one JSON object: answers and right ones in all, by question, street and
                     board kind, the review queue {queued, due} and the "leaks": kinds of spot

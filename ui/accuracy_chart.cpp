@@ -7,8 +7,29 @@
 #include <QtCharts/QStackedBarSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace tavolin::ui {
+namespace {
+
+// The journal's words for the questions, and the names the practice panel gives them.
+constexpr std::array<std::pair<std::string_view, const char*>, 5> kQuestionNames{{
+    {"tier", "Strength"},
+    {"outs", "Outs"},
+    {"equity", "Equity"},
+    {"decision", "Call or fold"},
+    {"straight outs", "Straight outs"},
+}};
+
+QString questionName(const std::string& word) {
+    for (const auto& [journalWord, name] : kQuestionNames) {
+        if (journalWord == word) return name;
+    }
+    return QString::fromStdString(word);
+}
+
+} // namespace
 
 QChartView* accuracyChart(const journal::AccuracySeries& series) {
     auto* chart = new QChart;
@@ -43,7 +64,7 @@ QChartView* accuracyChart(const journal::AccuracySeries& series) {
     std::vector<int> totals(static_cast<std::size_t>(periods - first));
     for (const auto& [question, points] : series.Questions) {
         auto* line = new QLineSeries;
-        line->setName(QString::fromStdString(question));
+        line->setName(questionName(question));
         line->setPointsVisible(true);
         auto* set = new QBarSet(QString());
         for (int period = first; period < periods; ++period) {

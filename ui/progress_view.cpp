@@ -103,8 +103,10 @@ void ProgressView::showProgress(const journal::Progress& progress) {
 bool ProgressView::showJournal(journal::Journal& journal, journal::Time now) {
     const auto progress = journal.progress(now);
     if (!progress) {
-        showMessage(QString("<h2>The journal cannot be read</h2><p>%1</p>")
-                        .arg(QString::fromStdString(journal.lastError()).toHtmlEscaped()));
+        showMessage(
+            QString("<h2>The journal cannot be read</h2><p>%1 could not be read to the end; it is left "
+                    "as it is.</p>")
+                .arg(QString::fromStdString(journal.path()).toHtmlEscaped()));
         return false;
     }
     showProgress(*progress);
@@ -119,7 +121,8 @@ bool ProgressView::savePanel(ProgressPanel which, const QString& path) const {
 }
 
 QImage ProgressView::renderImage(QSize size) {
-    if (!isVisible()) {
+    // Only a view of its own is shown off screen to be laid out; in the window it is drawn where it is.
+    if (isWindow() && !isVisible()) {
         setAttribute(Qt::WA_DontShowOnScreen);
         show();
     }
