@@ -11,6 +11,14 @@ namespace {
 constexpr int kMostCandidates = 20000;
 constexpr int kMostEquities = 2000;
 
+// "NUTS" names the tier; the labels say "NUTS ON HAND" or "NUTS ON BOARD", so tierOfLabel does not read it.
+std::optional<Tier> readTierName(std::string_view name) {
+    for (int tier = 0; tier < kTierCount; ++tier) {
+        if (tierName(static_cast<Tier>(tier)) == name) return static_cast<Tier>(tier);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<SpotKind> readSpotKind(std::string_view street, std::string_view boardKind,
@@ -18,7 +26,7 @@ std::optional<SpotKind> readSpotKind(std::string_view street, std::string_view b
     SpotKind kind;
     if (!street.empty() && !(kind.Cards.OnStreet = readStreet(street))) return std::nullopt;
     if (!boardKind.empty() && !(kind.Cards.Board = readBoardKind(boardKind))) return std::nullopt;
-    if (!tier.empty() && !(kind.HandTier = tierOfLabel(tier))) return std::nullopt;
+    if (!tier.empty() && !(kind.HandTier = readTierName(tier))) return std::nullopt;
     if (!closeness.empty() && !(kind.Closeness = readCloseness(closeness))) return std::nullopt;
     return kind;
 }

@@ -28,7 +28,9 @@ TEST(SpotKindDealer, DealsOnlySpotsOfTheKindAsTheReportAndTheEquityReadThem) {
 }
 
 TEST(SpotKindDealer, AKindThatCannotBeDealtEndsTheSearchAndANameThatReadsAsNothingIsRefused) {
-    SpotKindDealer impossible(1, *readSpotKind("river", "", "NUTS", "fold by 15+"));
+    const auto nutsFolding = readSpotKind("river", "", "NUTS", "fold by 15+");
+    ASSERT_TRUE(nutsFolding);
+    SpotKindDealer impossible(1, *nutsFolding);
     EXPECT_FALSE(impossible.next());
     EXPECT_FALSE(readSpotKind("preflop", "dry", "WEAK", "within 5"));
     EXPECT_FALSE(readSpotKind("flop", "dry", "WEAK", "close"));
