@@ -3,8 +3,8 @@
 #include "cards/card_text.h"
 #include "practice/board_kind.h"
 #include "practice/closeness.h"
-#include "practice/strength_tier.h"
 #include "practice/spot_dealer.h"
+#include "practice/strength_tier.h"
 #include "ranges/profiles.h"
 #include "ranges/range_text.h"
 

@@ -1,5 +1,5 @@
-#include "journal/schema.h"
 #include "journal/journal_path.h"
+#include "journal/schema.h"
 #include "journal/statement.h"
 #include "tests/journal/journal_test_support.h"
 
