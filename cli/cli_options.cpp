@@ -12,7 +12,7 @@ namespace tavolin::cli {
 namespace {
 
 constexpr int kMaxDeal = 1000000;
-const std::vector<std::string> kDealOnly{"--seed", "--street", "--board"};
+const std::vector<std::string> kDealOnly{"--seed", "--street", "--board", "--leak"};
 const std::vector<std::string> kHandOnly{"--pot",           "--hero-bet", "--villain-bet", "--stack",
                                          "--postflop",      "--raw",      "--json",        "--equity",
                                          "--villain-count", "--range"};
@@ -110,6 +110,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     addReadOption(app, "--board", "dry, coordinated, paired or flush", [&deal](const std::string& value) {
         return assign(deal.Filter.Board, practice::readBoardKind(value));
     });
+    addReadOption(app, "--leak", "a leak's place from 1 (the worst) to " + std::to_string(kMaxDeal),
+                  [&deal](const std::string& value) {
+                      deal.Leak = 0;
+                      return readWhole(value, *deal.Leak, 1, kMaxDeal);
+                  });
     app.add_option("cards", positional);
     JournalOptions journalOptions;
     addJournalOptions(app, journalOptions);
@@ -142,6 +147,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (const auto option = firstGiven(app, kHandOnly))
             return UsageError{*option + " does not go with --deal"};
         deal.Filter.PreflopProfile = preflop;
+        deal.Journal = journalOptions.Journal;
         return deal;
     }
     if (const auto option = firstGiven(app, kDealOnly)) return UsageError{*option + " goes with --deal only"};

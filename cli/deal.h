@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
+#include <string>
 
 namespace tavolin::cli {
 
@@ -12,10 +14,13 @@ struct DealRequest {
     int Count = 0;
     std::uint64_t Seed = 1;
     practice::SpotFilter Filter;
+    std::optional<int> Leak;            // spots of the journal's K-th worst leak instead (1 = the worst)
+    std::optional<std::string> Journal; // the default journal when not given
 };
 
 // One JSON object per spot: {"id":1,"hole":"Ah Kh","board":"Qh 7h 2c","pot":120,"villainBet":60,
 // "stack":900,"preflop":1}. The same request writes the same lines.
 void writeDeal(const DealRequest& request, std::ostream& out);
+void writeSpotLine(int id, const practice::Spot& spot, std::ostream& out);
 
 } // namespace tavolin::cli

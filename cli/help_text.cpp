@@ -8,6 +8,7 @@ Usage:
   tavolin-report HOLE BOARD [options]
   tavolin-report --batch < hands.jsonl > answers.jsonl
   tavolin-report --deal N [--seed S] [--street S] [--board K] [--preflop P] > spots.jsonl
+  tavolin-report --deal N --leak K [--seed S] [--preflop P] [--journal PATH] > spots.jsonl
   tavolin-report --practice [--count N] [--questions LIST] [--review] [--journal PATH] [filters]
   tavolin-report --journal-export [--since YYYY-MM-DD] [--journal PATH] > answers.jsonl
   tavolin-report --journal-stats [--journal PATH]
@@ -41,6 +42,8 @@ Practice spots (--deal writes them as batch lines that --batch reads back):
   --street S        only flop, turn or river spots
   --board K         only boards the report reads as dry, coordinated, paired or flush
   --preflop P       only spots against this villain profile (else any of the four)
+  --leak K          only spots of the kind of the journal's K-th leak (1 = the worst; the
+                    "leaks" of --journal-stats): its street, board, tier and closeness
 
 Practice in the terminal (answers are saved in the journal):
   --practice        deal spots and ask, one question per line; answer one per line: the
@@ -54,10 +57,14 @@ Practice in the terminal (answers are saved in the journal):
   --journal PATH    the journal file (default $XDG_DATA_HOME/tavolin/journal.sqlite3, or
                     ~/.local/share/tavolin/journal.sqlite3)
   --journal-export  every answer as a JSON line: time, session, spot {hole, board, pot, heroBet,
-                    villainBet, stack, range, rangeText, street, boardKind, source}, question,
+                    villainBet, stack, range, rangeText, street, boardKind, source, tier,
+                    closeness, equity}, question,
                     answer, truth, right, error, seconds; --since YYYY-MM-DD keeps later ones
   --journal-stats   one JSON object: answers and right ones in all, by question, street and
-                    board kind, and the review queue {queued, due}
+                    board kind, the review queue {queued, due} and the "leaks": kinds of spot
+                    (street, boardKind, tier, closeness = a band of the exact equity minus the
+                    price) with 10 answers or more, the most misses beyond the usual rate first,
+                    each {..., answers, right, meanError (of its equity answers, in points)}
 A journal that cannot be used is reported and left as it is: practice goes on without saving,
 export and stats exit with 2.
 

@@ -19,7 +19,7 @@ constexpr std::array<std::pair<std::string_view, practice::QuestionKind>, 4> kQu
 const std::vector<std::string> kPracticeOnly{"--count", "--questions", "--review"};
 const std::vector<std::string> kNotWithJournal{"--pot",           "--hero-bet", "--villain-bet", "--stack",
                                                "--postflop",      "--raw",      "--json",        "--equity",
-                                               "--villain-count", "--range",    "--deal"};
+                                               "--villain-count", "--range",    "--deal",        "--leak"};
 
 std::optional<std::string> firstOf(const CLI::App& app, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
@@ -83,8 +83,8 @@ std::optional<CommandLine> journalCommand(const CLI::App& app, const JournalOpti
     if (commands == 0) {
         if (const auto option = firstOf(app, kPracticeOnly))
             return UsageError{*option + " goes with --practice only"};
-        if (options.Journal)
-            return UsageError{"--journal goes with --practice, --journal-export or --journal-stats"};
+        if (options.Journal && app.count("--leak") == 0)
+            return UsageError{"--journal goes with --practice, --journal-export, --journal-stats or --leak"};
         if (options.Since) return UsageError{"--since goes with --journal-export only"};
         return std::nullopt;
     }

@@ -2,6 +2,7 @@
 #include "cli/batch.h"
 #include "cli/cli_options.h"
 #include "cli/journal_commands.h"
+#include "cli/leak_deal.h"
 
 #include <clocale>
 #include <iostream>
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::string separator = environmentDecimalSeparator();
     if (const auto* deal = std::get_if<DealRequest>(&commandLine)) {
+        if (deal->Leak) return runLeakDeal(*deal, std::cout, std::cerr);
         writeDeal(*deal, std::cout);
         return std::cout.good() ? 0 : 1;
     }

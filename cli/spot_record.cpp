@@ -2,7 +2,9 @@
 
 #include "cards/card_text.h"
 #include "practice/board_kind.h"
+#include "practice/closeness.h"
 #include "practice/spot_dealer.h"
+#include "practice/strength_tier.h"
 #include "ranges/profiles.h"
 #include "ranges/range_text.h"
 
@@ -31,12 +33,13 @@ std::optional<std::vector<int>> cardIndexes(const std::string& text) {
 } // namespace
 
 journal::SpotRecord spotRecord(const practice::Spot& spot, const practice::SpotReading& reading,
-                               std::string_view source) {
+                               std::string_view source, double equity) {
     std::string kind;
     for (const practice::BoardKind candidate : kKindOrder) {
         if (kind.empty() && practice::textureIsOfKind(reading.Texture, candidate))
             kind = practice::boardKindName(candidate);
     }
+    const auto tier = practice::tierOfLabel(reading.StrengthLabel);
     return {practice::holeText(spot),
             practice::boardText(spot),
             static_cast<double>(spot.Pot),
@@ -47,7 +50,10 @@ journal::SpotRecord spotRecord(const practice::Spot& spot, const practice::SpotR
             ranges::rangeText(ranges::profileRange(spot.PreflopProfile)),
             std::string(practice::streetName(practice::streetOf(spot))),
             kind,
-            std::string(source)};
+            std::string(source),
+            tier ? std::string(practice::tierName(*tier)) : std::string(),
+            std::string(practice::closenessOf(spot, equity).Name),
+            equity};
 }
 
 std::optional<practice::Spot> spotOfRecord(const journal::SpotRecord& record) {

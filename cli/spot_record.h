@@ -9,9 +9,10 @@
 
 namespace tavolin::cli {
 
-// A dealt spot as the journal keeps it, against its preflop profile's range.
+// A dealt spot as the journal keeps it, against its preflop profile's range, whose exact equity against
+// the range is `equity` (0..1).
 journal::SpotRecord spotRecord(const practice::Spot& spot, const practice::SpotReading& reading,
-                               std::string_view source);
+                               std::string_view source, double equity);
 
 // A journal's spot dealt again; nullopt for one the terminal cannot deal (a typed range, no amounts,
 // cards that do not read).

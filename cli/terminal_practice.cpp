@@ -104,7 +104,6 @@ public:
         return std::nullopt;
     }
 
-private:
     double equity() {
         if (!Equity) {
             Equity = equity::exactEquity(practice::holeMask(Cards), practice::boardMask(Cards),
@@ -114,6 +113,7 @@ private:
         return *Equity;
     }
 
+private:
     practice::Spot Cards;
     practice::SpotReading Reading;
     std::optional<double> Equity;
@@ -142,10 +142,10 @@ public:
     bool saving() const { return Journal != nullptr; }
     int saved() const { return Saved; }
 
-    void startSpot(const practice::Spot& spot, const practice::SpotReading& reading,
-                   std::string_view source) {
+    void startSpot(const practice::Spot& spot, SpotQuestions& questions, std::string_view source) {
         SpotId = 0;
-        if (Journal != nullptr) SpotId = Journal->spotId(spotRecord(spot, reading, source));
+        if (Journal != nullptr)
+            SpotId = Journal->spotId(spotRecord(spot, questions.reading(), source, questions.equity()));
         if (Journal != nullptr && SpotId == 0) fail();
     }
 
@@ -209,7 +209,7 @@ void runTerminalPractice(const PracticeRequest& request, std::istream& in, std::
             << "\nVillain's range (" << ranges::profileName(spot.PreflopProfile) << ", top "
             << ranges::profileTopPercent(spot.PreflopProfile)
             << "%): " << ranges::rangeText(ranges::profileRange(spot.PreflopProfile)) << '\n';
-        recorder.startSpot(spot, questions.reading(), reviewing ? "review" : "dealt");
+        recorder.startSpot(spot, questions, reviewing ? "review" : "dealt");
         for (const QuestionKind kind : request.Questions) {
             const Question& question = questionOf(kind);
             const auto asked = std::chrono::steady_clock::now();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "journal/progress.h"
 #include "journal/review_schedule.h"
 
 #include <cstdint>
@@ -26,6 +27,9 @@ struct SpotRecord {
     std::string Street;    // "flop", "turn", "river"
     std::string BoardKind; // "dry", "coordinated", "paired", "flush"
     std::string Source;    // "dealt", "drill", "review", "imported"
+    std::string Tier;      // the report's tier, "WEAK"; empty when not known
+    std::string Closeness; // the band of the exact equity minus the price, "within 5"; empty when not known
+    std::optional<double> Equity; // the exact equity against the range, 0..1
 };
 
 struct AnswerRecord {
@@ -109,6 +113,8 @@ public:
     // One JSON object: the answers and right ones in all, by question, street and board kind, and the
     // review queue. nullopt when reading failed.
     std::optional<std::string> stats(Time now);
+    // The answers summed up for the progress charts and the leaks; nullopt when reading failed.
+    std::optional<Progress> progress(Time now);
 
 private:
     static OpenResult readOnly(const std::string& path, bool mayRecover);

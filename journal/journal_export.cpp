@@ -20,7 +20,8 @@ bool Journal::exportAnswers(std::ostream& out, Time since) {
     Statement query(Db,
                     "SELECT a.time, a.session, s.hole, s.board, s.pot, s.hero_bet, s.villain_bet, s.stack, "
                     "s.range_name, s.range_text, s.street, s.board_kind, s.source, a.question, a.answer, "
-                    "a.truth, a.right, a.error, a.seconds FROM answers a JOIN spots s ON s.id = a.spot "
+                    "a.truth, a.right, a.error, a.seconds, s.tier, s.closeness, s.equity FROM answers a "
+                    "JOIN spots s ON s.id = a.spot "
                     "WHERE a.time >= ? ORDER BY a.time, a.id");
     query.bind(1, since);
     std::string line;
@@ -44,6 +45,15 @@ bool Journal::exportAnswers(std::ostream& out, Time since) {
             appendKey(line, kNames[i]);
             appendJsonString(line, query.text(8 + i));
         }
+        appendKey(line, "tier");
+        appendJsonString(line, query.text(19));
+        appendKey(line, "closeness");
+        appendJsonString(line, query.text(20));
+        appendKey(line, "equity");
+        if (const auto equity = query.optionalReal(21))
+            appendJsonNumber(line, *equity);
+        else
+            line += "null";
         line += '}';
         constexpr std::string_view kAnswerTexts[] = {"question", "answer", "truth"};
         for (int i = 0; i < 3; ++i) {

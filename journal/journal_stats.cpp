@@ -29,6 +29,30 @@ void appendGroups(std::string& out, std::string_view name, const std::map<std::s
     out += '}';
 }
 
+// `,"leaks":[{"street":..,"boardKind":..,"tier":..,"closeness":..,"answers":n,"right":r,"meanError":e},...]`.
+void appendLeaks(std::string& out, const std::vector<LeakRow>& rows) {
+    out += ",\"leaks\":[";
+    for (const LeakRow& row : rows) {
+        if (out.back() != '[') out += ',';
+        out += "{\"street\":";
+        appendJsonString(out, row.Street);
+        out += ",\"boardKind\":";
+        appendJsonString(out, row.BoardKind);
+        out += ",\"tier\":";
+        appendJsonString(out, row.Tier);
+        out += ",\"closeness\":";
+        appendJsonString(out, row.Closeness);
+        out += ",\"answers\":" + std::to_string(row.Answers) + ",\"right\":" + std::to_string(row.Right) +
+               ",\"meanError\":";
+        if (row.MeanError)
+            appendJsonNumber(out, *row.MeanError);
+        else
+            out += "null";
+        out += '}';
+    }
+    out += ']';
+}
+
 } // namespace
 
 std::optional<std::string> Journal::stats(Time now) {
@@ -50,6 +74,8 @@ std::optional<std::string> Journal::stats(Time now) {
             into.Right += right;
         }
     }
+    std::vector<AnsweredSpot> answers;
+    if (code == SQLITE_DONE) code = readAnsweredSpots(Db, answers);
     const int queued = queuedCount();
     const int due = dueCount(now);
     execute(Db, "COMMIT");
@@ -59,6 +85,7 @@ std::optional<std::string> Journal::stats(Time now) {
     appendGroups(out, "question", groups[0]);
     appendGroups(out, "street", groups[1]);
     appendGroups(out, "boardKind", groups[2]);
+    appendLeaks(out, leakRows(answers));
     out += ",\"review\":{\"queued\":" + std::to_string(queued) + ",\"due\":" + std::to_string(due) + "}}";
     return out;
 }

@@ -54,12 +54,17 @@ std::int64_t Journal::startSession(Time now, std::string_view program) {
 }
 
 std::int64_t Journal::spotId(const SpotRecord& spot) {
-    Statement insert(Db, "INSERT INTO spots (hole, board, pot, hero_bet, villain_bet, stack, range_name, "
-                         "range_text, street, board_kind, source) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                         "ON CONFLICT DO NOTHING");
+    Statement insert(Db,
+                     "INSERT INTO spots (hole, board, pot, hero_bet, villain_bet, stack, range_name, "
+                     "range_text, street, board_kind, source, tier, closeness, equity) "
+                     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                     "ON CONFLICT (hole, board, pot, hero_bet, villain_bet, stack, range_name, range_text) "
+                     "DO UPDATE SET tier = excluded.tier, closeness = excluded.closeness, "
+                     "equity = excluded.equity WHERE spots.tier = '' AND excluded.tier <> ''");
     insert.bind(1, spot.Hole).bind(2, spot.Board).bind(3, spot.Pot).bind(4, spot.HeroBet);
     insert.bind(5, spot.VillainBet).bind(6, spot.Stack).bind(7, spot.RangeName).bind(8, spot.RangeText);
     insert.bind(9, spot.Street).bind(10, spot.BoardKind).bind(11, spot.Source);
+    insert.bind(12, spot.Tier).bind(13, spot.Closeness).bind(14, spot.Equity);
     if (!succeeded(insert.step())) return 0;
     Statement find(Db, "SELECT id FROM spots WHERE hole = ? AND board = ? AND pot = ? AND hero_bet = ? AND "
                        "villain_bet = ? AND stack = ? AND range_name = ? AND range_text = ?");

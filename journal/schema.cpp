@@ -59,6 +59,13 @@ CREATE TABLE settings (
     value TEXT NOT NULL);
 CREATE INDEX reviews_by_due ON reviews(due);
 )",
+    // What a spot was, for the leaks: the hand's tier ("WEAK"), how close the call was (a band of the
+    // exact equity minus the price) and the exact equity; empty or NULL for spots recorded before.
+    R"(
+ALTER TABLE spots ADD COLUMN tier TEXT NOT NULL DEFAULT '';
+ALTER TABLE spots ADD COLUMN closeness TEXT NOT NULL DEFAULT '';
+ALTER TABLE spots ADD COLUMN equity REAL;
+)",
 };
 
 } // namespace

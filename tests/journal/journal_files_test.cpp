@@ -1,4 +1,5 @@
 #include "journal/journal_path.h"
+#include "journal/schema.h"
 #include "journal/statement.h"
 #include "tests/journal/journal_test_support.h"
 
@@ -129,7 +130,7 @@ TEST(JournalFile, FirstVersionMigratesKeepingItsAnswers) {
     EXPECT_EQ(again->setting("preflop"), "nit");
     sqlite3* db = nullptr;
     sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    EXPECT_EQ(queryInteger(db, "PRAGMA user_version"), 2);
+    EXPECT_EQ(queryInteger(db, "PRAGMA user_version"), kSchemaVersion);
     EXPECT_EQ(queryInteger(db, "SELECT count(*) FROM sqlite_schema WHERE name = 'reviews_by_due'"), 1);
     sqlite3_close(db);
 }

@@ -44,8 +44,20 @@ inline std::unique_ptr<Journal> openOrFail(const std::string& path) {
 }
 
 inline SpotRecord sampleSpot(int pot) {
-    return {"Ah Kh", "Qh 7h 2c", static_cast<double>(pot), 0, 50, 500, "Semiloose", "55+, AKs", "flop",
-            "flush", "dealt"};
+    return {"Ah Kh",
+            "Qh 7h 2c",
+            static_cast<double>(pot),
+            0,
+            50,
+            500,
+            "Semiloose",
+            "55+, AKs",
+            "flop",
+            "flush",
+            "dealt",
+            "STRONG",
+            "call by 15+",
+            0.7};
 }
 
 inline AnswerRecord sampleAnswer(std::string question, bool right, Time at) {
