@@ -33,9 +33,13 @@ private:
 };
 
 SpotRecord spot(int number) {
-    return {
-        "Ah Kh", "Qh 7h " + std::to_string(number), 100, 0, 50, 500, "Semiloose", "55+, A2s+", "flop", "dry",
-        "dealt"};
+    return {"Ah Kh",     "Qh 7h " + std::to_string(number),
+            100,         0,
+            50,          500,
+            "Semiloose", "55+, A2s+",
+            "flop",      "dry",
+            "dealt",     "WEAK",
+            "within 5",  0.45};
 }
 
 // Each iteration records one answer, committed to the disk, and is timed alone; the 99th percentile of
