@@ -23,6 +23,7 @@ public:
     ~HeroRangePanel() override;
 
     const equity::HoldingWeights& range() const { return Range; }
+    void setRange(const equity::HoldingWeights& range) { useRange(range, true); }
     bool hasRange() const;
 
     // Colours the grid against `villain` on `board` (three to five cards); another board shows the plain
