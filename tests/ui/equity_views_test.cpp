@@ -11,7 +11,9 @@
 #include "ui/hero_range_panel.h"
 #include "ui/range_grid.h"
 
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QToolTip>
 
 using namespace tavolin;
 using namespace tavolin::equity;
@@ -62,6 +64,7 @@ private slots:
                 for (int column = 0; column < RangeGrid::kSide; ++column) {
                     double share = 0.0;
                     double weight = 0.0;
+                    int holdings = 0;
                     for (int a = 0; a < kDeckSize; ++a) {
                         for (int b = 0; b < a; ++b) {
                             const int index = holdingIndex(a, b);
@@ -75,6 +78,7 @@ private slots:
                             const EquityResult alone = exactEquity(cards, board, villain);
                             share += hero[index] * alone.Weight * alone.Equity;
                             weight += hero[index] * alone.Weight;
+                            holdings += alone.Weight > 0.0;
                         }
                     }
                     rangeShare += share;
@@ -83,6 +87,14 @@ private slots:
                     const QPoint inside = grid->cellRect(row, column).topLeft() + QPoint(2, 2);
                     QVERIFY2(sameColour(drawn.pixelColor(inside), RangeGrid::equityColour(share / weight)),
                              flop);
+                    if (row + column > 2) continue;
+                    QHelpEvent hover(QEvent::ToolTip, inside, grid->mapToGlobal(inside));
+                    QCoreApplication::sendEvent(grid, &hover);
+                    QCOMPARE(QToolTip::text(), QStringLiteral("%1: %2 holdings, %3%")
+                                                   .arg(QString::fromStdString(ranges::startingHandName(
+                                                       ranges::gridHand(row, column))))
+                                                   .arg(holdings)
+                                                   .arg(100.0 * share / weight, 0, 'f', 1));
                 }
             }
             QVERIFY(rangeWeight > 0.0);
