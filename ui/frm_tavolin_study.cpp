@@ -44,8 +44,8 @@ void FrmTavolin::createStudyPanels() {
     rangePanel->setDecimalSeparator(separator);
     heroRangePanel->setDecimalSeparator(separator);
     boardRangeTable->setDecimalSeparator(separator);
-    for (QWidget* panel : std::initializer_list<QWidget*>{equityPanel, rangePanel, villainsPanel,
-                                                          heroRangePanel, boardRangeTable, practicePanel})
+    for (QWidget* panel : std::initializer_list<QWidget*>{equityPanel, rangePanel, boardRangeTable,
+                                                          villainsPanel, heroRangePanel, practicePanel})
         studyColumn->addPanel(panel);
 
     connect(rangePanel, &RangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);
