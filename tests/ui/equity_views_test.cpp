@@ -136,6 +136,19 @@ private slots:
         QVERIFY(std::abs(shownPercent(line) - headsUp) > 0.001);
         QCOMPARE(caption->text(), QStringLiteral("vs 2 villains: Semiloose, Loose"));
         QCOMPARE(probe.shown(), report);
+        // A readable range is taken as it is typed; one that cannot be read is marked and changes nothing.
+        auto* text = window.findChild<QLineEdit*>("txtVillainRange2");
+        text->selectAll();
+        QTest::keyClicks(text, QStringLiteral("QQ+, AK"));
+        const QString typed = line->text();
+        QTest::keyClick(text, Qt::Key_X);
+        QCOMPARE(line->text(), typed);
+        QTest::keyClick(text, Qt::Key_Backspace);
+        QCOMPARE(caption->text(), QStringLiteral("vs 2 villains: Semiloose, Custom"));
+        const std::array<HoldingWeights, 2> custom{first, ranges::readRange("QQ+, AK").Weights};
+        const MultiwayEquity narrow = multiwayEquity(hero, board, custom);
+        QCOMPARE_LE(std::abs(shownPercent(line) - narrow.Equity), std::max(0.0005, 3.0 * narrow.StdError));
+        QCOMPARE(probe.shown(), report);
 
         QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(4, second->height() / 2));
         QCOMPARE(shownPercent(line), headsUp);
