@@ -127,6 +127,8 @@ EquityPanel::EquityPanel(QWidget* parent) : QWidget(parent) {
     grid->addWidget(lblHint, 1, 0, 1, 3);
     Random = addRow(2, QStringLiteral("Random"));
     Versus = addRow(4, QStringLiteral("Range"));
+    grid->setRowMinimumHeight(12, 6);
+    HeroRange = addRow(13, QStringLiteral("HeroRange"));
 
     lblRuleCaption = new QLabel(tr("Rule of thumb"), this);
     lblRuleCaption->setToolTip(tr("The report's PER(AI), estimated from the outs"));
@@ -155,6 +157,7 @@ EquityPanel::EquityRow EquityPanel::addRow(int row, const QString& objectName) {
     auto* grid = static_cast<QGridLayout*>(layout());
     EquityRow line{new QLabel(this), valueLabel(this), new EquityBar(this), noteLabel(this, Qt::AlignRight)};
     line.Caption->setTextFormat(Qt::PlainText);
+    line.Caption->setObjectName(QStringLiteral("lblCaption") + objectName);
     line.Value->setObjectName(QStringLiteral("lblEquity") + objectName);
     line.Shares->setObjectName(QStringLiteral("lblShares") + objectName);
     grid->addWidget(line.Caption, row, 0);
@@ -166,11 +169,12 @@ EquityPanel::EquityRow EquityPanel::addRow(int row, const QString& objectName) {
 
 void EquityPanel::clear() {
     NextCard = {};
-    for (QWidget* part : std::initializer_list<QWidget*>{Random.Caption, Random.Bar, Versus.Caption,
-                                                         Versus.Bar, lblRuleCaption, lblRuleNote})
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{Random.Caption, Random.Bar, Versus.Caption, Versus.Bar,
+                                         HeroRange.Caption, HeroRange.Bar, lblRuleCaption, lblRuleNote})
         part->hide();
-    for (QLabel* value :
-         {Random.Value, Random.Shares, Versus.Value, Versus.Shares, lblRule, lblOuts, lblOutCards}) {
+    for (QLabel* value : {Random.Value, Random.Shares, Versus.Value, Versus.Shares, HeroRange.Value,
+                          HeroRange.Shares, lblRule, lblOuts, lblOutCards}) {
         value->clear();
         value->hide();
     }
@@ -179,6 +183,19 @@ void EquityPanel::clear() {
 
 void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board, const equity::HoldingWeights& range,
                            const QString& rangeName, double ruleOfThumbPercent, double ruleOfThumbOuts) {
+    const VillainRange villain{range, rangeName};
+    showSpot(hero, board, std::span(&villain, 1), ruleOfThumbPercent, ruleOfThumbOuts);
+}
+
+void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board,
+                           std::span<const VillainRange> villains, double ruleOfThumbPercent,
+                           double ruleOfThumbOuts) {
+    if (villains.empty()) {
+        clear();
+        return;
+    }
+    const equity::HoldingWeights& range = villains.front().Range;
+    const QString& rangeName = villains.front().Name;
     const equity::EquityResult random = equity::exactEquity(hero, board, randomHand());
     if (random.Holdings == 0) {
         clear();
@@ -190,15 +207,30 @@ void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board, const 
     lblHint->hide();
     showRow(Random, tr("vs a random hand"), random, ruleOfThumb);
 
-    const equity::EquityResult versus = equity::exactEquity(hero, board, range);
-    if (versus.Holdings == 0) {
-        Versus.Caption->setText(tr("vs %1").arg(rangeName));
-        Versus.Caption->show();
-        Versus.Bar->hide();
-        Versus.Value->clear();
-        Versus.Value->show();
-        Versus.Shares->setText(tr("no live holdings in the range"));
-        Versus.Shares->show();
+    equity::EquityResult versus = equity::exactEquity(hero, board, range);
+    QString opponent = versus.Holdings > 0 ? rangeName : tr("a random hand");
+    if (villains.size() > 1) {
+        QStringList names;
+        for (const VillainRange& villain : villains)
+            names << villain.Name;
+        const QString caption =
+            tr("vs %1 villains: %2").arg(villains.size()).arg(names.join(QStringLiteral(", ")));
+        const equity::MultiwayEquity& all = multiway(hero, board, villains);
+        if (all.Samples == 0) {
+            showNoHoldings(Versus, caption, tr("no deal gives every villain a live holding"));
+        } else {
+            versus = {all.Win, all.Tie, 1.0 - all.Win - all.Tie, all.Equity, 1, 0.0, 0};
+            opponent = tr("%1 villains").arg(villains.size());
+            showRow(Versus, caption, versus, ruleOfThumb);
+            const QString how =
+                all.Exact ? tr("exact, every deal counted")
+                          : tr("sampled: %1 deals, standard error %2 points")
+                                .arg(study::holdingsText(static_cast<double>(all.Samples), Separator),
+                                     study::decimalText(all.StdError * 100.0, 2, Separator));
+            Versus.Shares->setText(Versus.Shares->text() + QStringLiteral(" \u00b7 ") + how);
+        }
+    } else if (versus.Holdings == 0) {
+        showNoHoldings(Versus, tr("vs %1").arg(rangeName), tr("no live holdings in the range"));
     } else {
         showRow(Versus, tr("vs %1").arg(rangeName), versus, ruleOfThumb);
         Versus.Shares->setText(Versus.Shares->text() + QStringLiteral(" \u00b7 ") +
@@ -208,7 +240,6 @@ void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board, const 
     lblRule->setText(study::percentText(ruleOfThumbPercent / 100.0, 1, Separator));
     const bool versusRange = versus.Holdings > 0;
     const double exact = versusRange ? versus.Equity : random.Equity;
-    const QString opponent = versusRange ? rangeName : tr("a random hand");
     // From the figures as shown, so that the note adds up with them.
     const auto shown = [](double share) { return std::round(share * 1000.0) / 10.0; };
     const double gap = std::round((shown(ruleOfThumb) - shown(exact)) * 10.0) / 10.0;
@@ -223,8 +254,44 @@ void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board, const 
     for (QWidget* part : std::initializer_list<QWidget*>{lblRuleCaption, lblRule, lblRuleNote})
         part->show();
 
-    NextCard = versusRange ? equity::nextCardEquities(hero, board, range) : equity::NextCardEquities{};
+    const bool firstLive = villains.size() == 1 ? versusRange : equity::liveWeight(range, hero | board) > 0.0;
+    NextCard = firstLive ? equity::nextCardEquities(hero, board, range) : equity::NextCardEquities{};
     showOuts(rangeName, ruleOfThumbOuts);
+}
+
+void EquityPanel::showNoHoldings(const EquityRow& row, const QString& caption, const QString& why) {
+    row.Caption->setText(caption);
+    row.Caption->show();
+    row.Bar->hide();
+    row.Value->clear();
+    row.Value->show();
+    row.Shares->setText(why);
+    row.Shares->show();
+}
+
+const equity::MultiwayEquity& EquityPanel::multiway(equity::CardMask hero, equity::CardMask board,
+                                                    std::span<const VillainRange> villains) {
+    MultiwaySpot spot{hero, board, {}};
+    for (const VillainRange& villain : villains)
+        spot.Villains.push_back(villain.Range);
+    if (!(spot == LastMultiway) || Multiway.Villains == 0) {
+        Multiway = equity::multiwayEquity(hero, board, spot.Villains);
+        LastMultiway = std::move(spot);
+    }
+    return Multiway;
+}
+
+void EquityPanel::showHeroRange(const equity::RangeEquity& figures, const QString& villainName) {
+    if (figures.HeroHoldings == 0 || Random.Value->text().isEmpty()) {
+        for (QWidget* part : std::initializer_list<QWidget*>{HeroRange.Caption, HeroRange.Value,
+                                                             HeroRange.Bar, HeroRange.Shares})
+            part->hide();
+        return;
+    }
+    const equity::EquityResult whole{figures.Win, figures.Tie, figures.Lose, figures.Equity, 1, 0.0, 0};
+    showRow(HeroRange, tr("Hero range vs %1").arg(villainName), whole, -1.0);
+    HeroRange.Shares->setText(HeroRange.Shares->text() + QStringLiteral(" \u00b7 ") +
+                              tr("%1 hero holdings").arg(study::holdingsText(figures.HeroWeight, Separator)));
 }
 
 void EquityPanel::showRow(const EquityRow& row, const QString& caption, const equity::EquityResult& result,

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "equity/multiway_equity.h"
 #include "equity/next_card.h"
+#include "equity/range_equity.h"
+#include "ui/villains_panel.h"
 
 #include <QString>
 #include <QWidget>
+#include <memory>
+#include <span>
+#include <vector>
 
 class QLabel;
 
@@ -22,6 +28,12 @@ public:
     // hole cards and three to five board cards empties the panel.
     void showSpot(equity::CardMask hero, equity::CardMask board, const equity::HoldingWeights& range,
                   const QString& rangeName, double ruleOfThumbPercent, double ruleOfThumbOuts);
+    // Against one to three villains: with more than one, the range line holds the multiway figure, exact or
+    // sampled, and the true outs stay against the first villain.
+    void showSpot(equity::CardMask hero, equity::CardMask board, std::span<const VillainRange> villains,
+                  double ruleOfThumbPercent, double ruleOfThumbOuts);
+    // The hero's whole range against the villain's; figures with HeroHoldings == 0 hide the line.
+    void showHeroRange(const equity::RangeEquity& figures, const QString& villainName);
     void clear();
 
     void setDecimalSeparator(const QString& separator) { Separator = separator; }
@@ -41,10 +53,14 @@ private:
     void showRow(const EquityRow& row, const QString& caption, const equity::EquityResult& result,
                  double ruleOfThumb);
     void showOuts(const QString& rangeName, double ruleOfThumbOuts);
+    void showNoHoldings(const EquityRow& row, const QString& caption, const QString& why);
+    const equity::MultiwayEquity& multiway(equity::CardMask hero, equity::CardMask board,
+                                           std::span<const VillainRange> villains);
 
     QLabel* lblHint;
     EquityRow Random;
     EquityRow Versus;
+    EquityRow HeroRange;
     QLabel* lblRuleCaption;
     QLabel* lblRule;
     QLabel* lblRuleNote;
@@ -52,6 +68,15 @@ private:
     QLabel* lblOutCards;
 
     equity::NextCardEquities NextCard;
+    // The last multiway figure and what it was worked out for: sampling takes up to a tenth of a second.
+    struct MultiwaySpot {
+        equity::CardMask Hero = 0;
+        equity::CardMask Board = 0;
+        std::vector<equity::HoldingWeights> Villains;
+        bool operator==(const MultiwaySpot&) const = default;
+    };
+    MultiwaySpot LastMultiway;
+    equity::MultiwayEquity Multiway;
     QString Separator = QStringLiteral(".");
 };
 

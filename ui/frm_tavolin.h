@@ -23,11 +23,13 @@ class AmountBox;
 class BoardRangeTable;
 class CardImage;
 class EquityPanel;
+class HeroRangePanel;
 class PracticePanel;
 class RangePanel;
 class ReportBox;
 class SlotImage;
 class StudyColumn;
+class VillainsPanel;
 
 // The trainer window: the deck, the slot row, the amounts, the villain profile, the buttons and the
 // report, drawn as one picture that scales with the window, and a study column on its right. The window
@@ -109,6 +111,8 @@ private:
     QAction* actShading = nullptr;
     EquityPanel* equityPanel = nullptr;
     RangePanel* rangePanel = nullptr;
+    HeroRangePanel* heroRangePanel = nullptr;
+    VillainsPanel* villainsPanel = nullptr;
     BoardRangeTable* boardRangeTable = nullptr;
     PracticePanel* practicePanel = nullptr;
 

@@ -7,11 +7,13 @@
 #include "ui/card_image.h"
 #include "ui/equity_panel.h"
 #include "ui/frm_tavolin.h"
+#include "ui/hero_range_panel.h"
 #include "ui/practice_panel.h"
 #include "ui/range_panel.h"
 #include "ui/report_box.h"
 #include "ui/study_column.h"
 #include "ui/table_layout.h"
+#include "ui/villains_panel.h"
 
 #include <QAction>
 #include <QLocale>
@@ -33,17 +35,22 @@ std::vector<Card> cardsOf(const QString& text) {
 void FrmTavolin::createStudyPanels() {
     equityPanel = new EquityPanel;
     rangePanel = new RangePanel;
+    heroRangePanel = new HeroRangePanel;
+    villainsPanel = new VillainsPanel;
     boardRangeTable = new BoardRangeTable;
     practicePanel = new PracticePanel;
     const QString separator = QLocale::system().decimalPoint();
     equityPanel->setDecimalSeparator(separator);
     rangePanel->setDecimalSeparator(separator);
+    heroRangePanel->setDecimalSeparator(separator);
     boardRangeTable->setDecimalSeparator(separator);
-    for (QWidget* panel :
-         std::initializer_list<QWidget*>{equityPanel, rangePanel, boardRangeTable, practicePanel})
+    for (QWidget* panel : std::initializer_list<QWidget*>{equityPanel, rangePanel, boardRangeTable,
+                                                          villainsPanel, heroRangePanel, practicePanel})
         studyColumn->addPanel(panel);
 
     connect(rangePanel, &RangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);
+    connect(heroRangePanel, &HeroRangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);
+    connect(villainsPanel, &VillainsPanel::villainsChanged, this, &FrmTavolin::refreshStudy);
     connect(actShading, &QAction::toggled, this, &FrmTavolin::refreshStudy);
 
     connect(practicePanel, &PracticePanel::practiceStarted, this, [this] {
@@ -88,11 +95,17 @@ void FrmTavolin::refreshStudy() {
         if (table.Places[i]) (i < kHolePlaceCount ? hero : board) |= table.Places[i]->mask();
     const bool shown = !rtbOutput->report().empty();
     if (shown) {
-        equityPanel->showSpot(hero, board, rangePanel->range(), rangePanel->rangeName(), RuleOfThumbPercent,
-                              RuleOfThumbOuts);
+        // The report stays heads-up against villain 1; the equity line faces every villain ticked.
+        std::vector<VillainRange> villains{{rangePanel->range(), rangePanel->rangeName()}};
+        for (VillainRange& more : villainsPanel->extraVillains())
+            villains.push_back(std::move(more));
+        equityPanel->showSpot(hero, board, villains, RuleOfThumbPercent, RuleOfThumbOuts);
+        heroRangePanel->showSpot(board, rangePanel->range());
+        equityPanel->showHeroRange(heroRangePanel->figures(), rangePanel->rangeName());
         boardRangeTable->showSpot(hero, board, rangePanel->range());
     } else {
         equityPanel->clear();
+        heroRangePanel->clear();
         boardRangeTable->clear();
     }
     shadeNextCards(shown && actShading->isChecked());

@@ -2,6 +2,7 @@
 
 #include "cards/card.h"
 #include "ranges/starting_hands.h"
+#include "ui/study_style.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -58,6 +59,47 @@ void RangeGrid::setWeights(const equity::HoldingWeights& weights) {
     update();
 }
 
+void RangeGrid::showEquities(const std::array<equity::CellEquity, kSide * kSide>& cells) {
+    Equities = cells;
+    update();
+}
+
+void RangeGrid::hideEquities() {
+    Equities.reset();
+    update();
+}
+
+QColor RangeGrid::equityColour(double equity) {
+    const QColor kLosing(198, 40, 40);
+    const QColor kEven(240, 180, 41);
+    const QColor kWinning(46, 125, 50);
+    const double share = std::clamp(equity, 0.0, 1.0);
+    return share < 0.5 ? blend(kLosing, kEven, share * 2.0) : blend(kEven, kWinning, share * 2.0 - 1.0);
+}
+
+QColor RangeGrid::cellFill(int row, int column) const {
+    const QColor empty = row == column ? kEmptyPair : kEmptyCell;
+    if (!Equities) return blend(empty, kFullCell, cellWeight(row, column));
+    const equity::CellEquity& cell = (*Equities)[static_cast<std::size_t>(row * kSide + column)];
+    return cell.Holdings > 0.0 ? equityColour(cell.Equity) : empty;
+}
+
+QString RangeGrid::cellTip(int row, int column) const {
+    const ranges::StartingHand hand = ranges::gridHand(row, column);
+    if (!Equities)
+        return tr("%1: %2 holdings, %3% in the range")
+            .arg(handLabel(hand))
+            .arg(ranges::holdingsOf(hand))
+            .arg(std::lround(cellWeight(row, column) * 100.0));
+    const equity::CellEquity& cell = (*Equities)[static_cast<std::size_t>(row * kSide + column)];
+    if (cell.Holdings <= 0.0)
+        return cellWeight(row, column) > 0.0 ? tr("%1: no live holding on this board").arg(handLabel(hand))
+                                             : tr("%1: not in the range").arg(handLabel(hand));
+    return tr("%1: %2 holdings, %3")
+        .arg(handLabel(hand), study::holdingsText(cell.Holdings, Separator),
+             study::percentText(cell.Equity, 1, Separator));
+}
+
 double RangeGrid::cellWeight(int row, int column) const {
     double sum = 0.0;
     int count = 0;
@@ -103,8 +145,7 @@ void RangeGrid::paintEvent(QPaintEvent*) {
     for (int row = 0; row < kSide; ++row) {
         for (int column = 0; column < kSide; ++column) {
             const QRect cell = cellRect(row, column);
-            const QColor fill =
-                blend(row == column ? kEmptyPair : kEmptyCell, kFullCell, cellWeight(row, column));
+            const QColor fill = cellFill(row, column);
             painter.fillRect(cell, kGridLine);
             painter.fillRect(cell.adjusted(0, 0, -1, -1), fill);
             painter.setPen(isDark(fill) ? Qt::white : QColor(70, 74, 80));
@@ -151,14 +192,7 @@ bool RangeGrid::event(QEvent* event) {
         QToolTip::hideText();
         return true;
     }
-    const ranges::StartingHand hand = ranges::gridHand(cell.y(), cell.x());
-    const double weight = cellWeight(cell.y(), cell.x());
-    QToolTip::showText(help->globalPos(),
-                       tr("%1: %2 holdings, %3% in the range")
-                           .arg(handLabel(hand))
-                           .arg(ranges::holdingsOf(hand))
-                           .arg(std::lround(weight * 100.0)),
-                       this, cellRect(cell.y(), cell.x()));
+    QToolTip::showText(help->globalPos(), cellTip(cell.y(), cell.x()), this, cellRect(cell.y(), cell.x()));
     return true;
 }
 

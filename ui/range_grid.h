@@ -1,8 +1,11 @@
 #pragma once
 
 #include "equity/holdings.h"
+#include "equity/range_equity.h"
 
 #include <QWidget>
+#include <array>
+#include <optional>
 
 namespace tavolin {
 
@@ -18,6 +21,15 @@ public:
 
     void setWeights(const equity::HoldingWeights& weights);
     const equity::HoldingWeights& weights() const { return Weights; }
+
+    // Colours each cell by its equity (by row * kSide + column) rather than by its weight; a cell without
+    // holdings with matchups stays empty. Until hideEquities(), clicks still edit the weights.
+    void showEquities(const std::array<equity::CellEquity, kSide * kSide>& cells);
+    void hideEquities();
+    bool showsEquities() const { return Equities.has_value(); }
+    // The colour of an equity 0..1: red at 0, amber at one half, green at 1.
+    static QColor equityColour(double equity);
+    void setDecimalSeparator(const QString& separator) { Separator = separator; }
 
     // The mean weight of the cell's holdings, 0..1.
     double cellWeight(int row, int column) const;
@@ -44,8 +56,12 @@ private:
     QPoint cellAt(QPointF position) const;
     double cellSize() const;
     void paintCell(int row, int column);
+    QColor cellFill(int row, int column) const;
+    QString cellTip(int row, int column) const;
 
     equity::HoldingWeights Weights{};
+    std::optional<std::array<equity::CellEquity, kSide * kSide>> Equities;
+    QString Separator = QStringLiteral(".");
     bool Painting = false;
     double PaintWeight = 1.0;
     QPoint LastCell{-1, -1};
