@@ -8,12 +8,14 @@
 #include "ui/equity_panel.h"
 #include "ui/frm_tavolin.h"
 #include "ui/practice_panel.h"
+#include "ui/progress_view.h"
 #include "ui/range_panel.h"
 #include "ui/report_box.h"
 #include "ui/study_column.h"
 #include "ui/table_layout.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QLocale>
 #include <QSignalBlocker>
 
@@ -39,15 +41,21 @@ void FrmTavolin::createStudyPanels() {
     equityPanel->setDecimalSeparator(separator);
     rangePanel->setDecimalSeparator(separator);
     boardRangeTable->setDecimalSeparator(separator);
-    for (QWidget* panel :
-         std::initializer_list<QWidget*>{equityPanel, rangePanel, boardRangeTable, practicePanel})
+    for (QWidget* panel : std::initializer_list<QWidget*>{equityPanel, rangePanel, boardRangeTable})
         studyColumn->addPanel(panel);
+    studyColumn->addPanel(practicePanel, StudyColumn::Tab::kPractice);
+    progressView =
+        new ui::ProgressView([this](const journal::LeakRow& leak) { emit drillLeakRequested(leak); });
+    progressView->setObjectName(QStringLiteral("progressView"));
+    studyColumn->addPanel(progressView, StudyColumn::Tab::kProgress);
+    setJournal(nullptr);
 
     connect(rangePanel, &RangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);
     connect(actShading, &QAction::toggled, this, &FrmTavolin::refreshStudy);
 
     connect(practicePanel, &PracticePanel::practiceStarted, this, [this] {
         TableBeforePractice = snapshot();
+        Notice.clear();
         RangeBeforePractice = rangePanel->range();
         RangeNameBeforePractice = rangePanel->rangeName();
     });
@@ -66,17 +74,32 @@ void FrmTavolin::createStudyPanels() {
                      std::array<std::string, kAmountCount>{pot.toStdString(), heroBet.toStdString(),
                                                            villainBet.toStdString(), stack.toStdString()},
                      preflopProfile, std::nullopt, std::nullopt, false});
-                studyColumn->bringIntoView(practicePanel);
+                QuestionOpen = true;
+                studyColumn->bringIntoView(practicePanel, StudyColumn::Tab::kPractice);
             });
     connect(practicePanel, &PracticePanel::answered, this, [this] {
+        QuestionOpen = false;
         if (!Hand.state().ReportShown) Hand.setReportShown(true);
-        // The panels above grow with the answer; the verdicts stay in sight.
-        studyColumn->bringIntoView(practicePanel);
+        studyColumn->bringIntoView(practicePanel, StudyColumn::Tab::kPractice);
     });
     connect(practicePanel, &PracticePanel::practiceEnded, this, [this] {
+        QuestionOpen = false;
         restore(TableBeforePractice);
         rangePanel->setRange(RangeBeforePractice, RangeNameBeforePractice);
     });
+}
+
+void FrmTavolin::setJournal(journal::Journal* journal) {
+    Journal = journal;
+    if (Journal == nullptr)
+        progressView->showProgress({});
+    else
+        progressView->showJournal(*Journal, QDateTime::currentSecsSinceEpoch());
+}
+
+void FrmTavolin::showProgress(bool shown) {
+    studyColumn->setCurrentIndex(
+        static_cast<int>(shown ? StudyColumn::Tab::kProgress : StudyColumn::Tab::kStudy));
 }
 
 void FrmTavolin::refreshStudy() {
@@ -90,7 +113,7 @@ void FrmTavolin::refreshStudy() {
     if (shown) {
         equityPanel->showSpot(hero, board, rangePanel->range(), rangePanel->rangeName(), RuleOfThumbPercent,
                               RuleOfThumbOuts);
-        boardRangeTable->showSpot(hero, board, rangePanel->range());
+        boardRangeTable->showSpot(hero, board, rangePanel->range(), rangePanel->rangeName());
     } else {
         equityPanel->clear();
         boardRangeTable->clear();

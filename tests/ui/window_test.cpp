@@ -3,6 +3,7 @@
 // own screenshot. The soak test checks the lasting invariants.
 
 #include "ranges/profiles.h"
+#include "ranges/range_text.h"
 #include "tests/ui/table_probe.h"
 #include "ui/practice_panel.h"
 #include "ui/range_panel.h"
@@ -11,6 +12,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QDirIterator>
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
@@ -107,14 +110,52 @@ private slots:
         probe.villain(0)->setCurrentIndex(3);
         window.setFocus();
         QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        // Under the report: the exact figures and the range as a text that reads back to the range in use.
         const QString copied = QApplication::clipboard()->text();
-        QVERIFY(copied.endsWith(probe.report()->toPlainText() + u'\n'));
+        QVERIFY(
+            copied.contains(probe.report()->toPlainText() + QStringLiteral("\nExact equity vs a random")));
+        const QString rangeLine = copied.section(u'\n', -2, -2);
+        const auto* rangePanel = window.findChild<RangePanel*>();
+        QVERIFY(rangeLine.startsWith(QStringLiteral("Villain range (%1): ").arg(rangePanel->rangeName())));
+        QVERIFY(ranges::readRange(rangeLine.section(QStringLiteral("): "), 1).toStdString()).Weights ==
+                rangePanel->range());
         FrmTavolin other;
         testing::showActive(other);
         TableProbe pasted(other);
         QTest::keyClick(&other, Qt::Key_V, Qt::ControlModifier);
         QVERIFY(pasted.shown() == probe.shown() && pasted.bet(0)->text() == probe.bet(0)->text());
         QCOMPARE(other.handText(), copied);
+
+        // A hand-history fragment: hole cards, the latest street's board, the pot where a street gives it.
+        QVERIFY(other.pasteHand(QStringLiteral("Dealt to Hero [Ah Kh]\n*** FLOP *** [Qh 7d 2c] (Pot: 120)\n"
+                                               "Villain: bets 60\n*** TURN *** [Qh 7d 2c] [5s]")));
+        QCOMPARE(pasted.slotCards() + u'|' + pasted.bet(0)->text(), QStringLiteral("Ah Kh Qh 7d 2c 5s|120"));
+        QVERIFY(!other.pasteHand(QStringLiteral("Dealt to Hero [Ah Kx]")));
+        QCOMPARE(pasted.slotCards(), QStringLiteral("Ah Kh Qh 7d 2c 5s"));
+        // Every real Hold'em history with a hero sets up the hero's two cards and a board of its own cards;
+        // another game is refused and leaves the table as it was.
+        int dealt = 0;
+        for (QDirIterator files(QStringLiteral(TAVOLIN_HH_SAMPLES "/pokerstars"), {QStringLiteral("*.txt")},
+                                QDir::Files, QDirIterator::Subdirectories);
+             files.hasNext();) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString hand = QString::fromUtf8(file.readAll());
+            if (!hand.contains(QStringLiteral("Dealt to "))) continue;
+            ++dealt;
+            const QString table = other.handText();
+            const bool holdem = hand.contains(QStringLiteral("Hold'em"));
+            QCOMPARE(other.pasteHand(hand), holdem);
+            if (!holdem) {
+                QCOMPARE(other.handText(), table);
+                continue;
+            }
+            const QStringList cards = pasted.slotCards().split(u' ');
+            QVERIFY(cards.size() >= 2 && cards.size() != 3 && cards.size() != 4);
+            for (const QString& card : cards)
+                QVERIFY(hand.contains(card));
+        }
+        QVERIFY(dealt > 0);
     }
 
     // Practice deals onto the table with the report hidden, keys typed on the table answer, the answer
@@ -125,10 +166,13 @@ private slots:
         TableProbe probe(window);
         probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
         probe.typeAmount(1, QStringLiteral("1,5"));
-        const QString before = window.handText();
         auto* rangePanel = window.findChild<RangePanel*>();
-        QTest::keyClicks(rangePanel->findChild<QLineEdit*>(), QStringLiteral("QQ+, AKs"));
+        auto* rangeText = rangePanel->findChild<QLineEdit*>();
+        rangeText->selectAll();
+        QTest::keyClicks(rangeText, QStringLiteral("QQ+, AKs"));
+        QTest::keyClick(rangeText, Qt::Key_Return);
         const equity::HoldingWeights ownRange = rangePanel->range();
+        const QString before = window.handText();
         practice::SessionSettings settings;
         settings.Questions = {practice::QuestionKind::kDecision};
         settings.Filter.PreflopProfile = 1; // the profile box shows it already: its range comes all the same
@@ -140,7 +184,8 @@ private slots:
         QVERIFY(!probe.shown().empty() && rangePanel->range() == ranges::profileRange(1));
         QTest::keyClick(&window, Qt::Key_Escape);
         QCOMPARE(window.handText(), before);
-        QVERIFY(rangePanel->range() == ownRange && rangePanel->rangeName() == QStringLiteral("Custom"));
+        QVERIFY(rangePanel->range() == ownRange &&
+                rangePanel->rangeName() == QStringLiteral("Semiloose, edited"));
     }
 
     void viewChoicesAndSizeAreRemembered() {
