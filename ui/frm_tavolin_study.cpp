@@ -41,8 +41,10 @@ void FrmTavolin::createStudyPanels() {
     equityPanel->setDecimalSeparator(separator);
     rangePanel->setDecimalSeparator(separator);
     boardRangeTable->setDecimalSeparator(separator);
-    for (QWidget* panel : std::initializer_list<QWidget*>{equityPanel, rangePanel, boardRangeTable})
-        studyColumn->addPanel(panel);
+    // On a wide screen the range stands beside the figures that depend on it.
+    studyColumn->addPanel(equityPanel);
+    studyColumn->addPanel(rangePanel, StudyColumn::Tab::kStudy, true);
+    studyColumn->addPanel(boardRangeTable);
     studyColumn->addPanel(practicePanel, StudyColumn::Tab::kPractice);
     progressView =
         new ui::ProgressView([this](const journal::LeakRow& leak) { emit drillLeakRequested(leak); });

@@ -1,5 +1,6 @@
 #include "ui/study_column.h"
 
+#include <QHBoxLayout>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTimer>
@@ -21,9 +22,13 @@ StudyColumn::StudyColumn(QWidget* parent) : QTabWidget(parent) {
         area->setFocusPolicy(Qt::NoFocus);
         auto* content = new QWidget;
         content->setObjectName(QString::fromLatin1(names[i]));
-        Panels[i] = new QVBoxLayout(content);
-        Panels[i]->setContentsMargins(6, 6, 6, 6);
-        Panels[i]->addStretch(1);
+        auto* row = new QHBoxLayout(content);
+        row->setContentsMargins(6, 6, 6, 6);
+        for (QVBoxLayout*& column : Panels[i]) {
+            column = new QVBoxLayout;
+            column->addStretch(1);
+            row->addLayout(column, 1);
+        }
         area->setWidget(content);
         Scrollers[i] = area;
         addTab(area, titles[i]);
@@ -31,9 +36,31 @@ StudyColumn::StudyColumn(QWidget* parent) : QTabWidget(parent) {
     tabBar()->setFocusPolicy(Qt::NoFocus);
 }
 
-void StudyColumn::addPanel(QWidget* panel, Tab tab) {
-    QVBoxLayout* panels = Panels[static_cast<std::size_t>(tab)];
-    panels->insertWidget(panels->count() - 1, panel);
+void StudyColumn::addPanel(QWidget* panel, Tab tab, bool beside) {
+    Placing[static_cast<std::size_t>(tab)].push_back({panel, beside});
+    arrange(tab);
+}
+
+void StudyColumn::arrange(Tab tab) {
+    const auto& columns = Panels[static_cast<std::size_t>(tab)];
+    for (const Placed& placed : Placing[static_cast<std::size_t>(tab)]) {
+        for (QVBoxLayout* either : columns)
+            either->removeWidget(placed.Panel);
+        QVBoxLayout* column = columns[TwoColumns && placed.Beside ? 1 : 0];
+        column->insertWidget(column->count() - 1, placed.Panel);
+    }
+    // The second column takes no room while nothing stands in it.
+    const bool used = columns[1]->count() > 1;
+    static_cast<QHBoxLayout*>(columns[0]->parent())->setStretch(1, used ? 1 : 0);
+}
+
+void StudyColumn::resizeEvent(QResizeEvent* event) {
+    QTabWidget::resizeEvent(event);
+    const bool two = width() >= 2 * kReadingWidth;
+    if (two == TwoColumns) return;
+    TwoColumns = two;
+    for (const Tab tab : {Tab::kStudy, Tab::kPractice, Tab::kProgress})
+        arrange(tab);
 }
 
 void StudyColumn::bringIntoView(QWidget* panel, Tab tab) {

@@ -2,6 +2,7 @@
 
 #include <QTabWidget>
 #include <array>
+#include <vector>
 
 class QScrollArea;
 class QVBoxLayout;
@@ -18,15 +19,28 @@ public:
 
     explicit StudyColumn(QWidget* parent);
 
-    // Adds a panel under those already on `tab`.
-    void addPanel(QWidget* panel, Tab tab = Tab::kStudy);
+    // Adds a panel under those already on `tab`. A panel `beside` the others stands in a second column
+    // when the column is wide enough for two, else in its turn under them.
+    void addPanel(QWidget* panel, Tab tab = Tab::kStudy, bool beside = false);
     // Shows `tab` and scrolls `panel` on it into view once the panels above it have their new heights.
     void bringIntoView(QWidget* panel, Tab tab);
     QScrollArea* scroller(Tab tab) const { return Scrollers[static_cast<std::size_t>(tab)]; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    struct Placed {
+        QWidget* Panel;
+        bool Beside;
+    };
+    static constexpr int kReadingWidth = 420;
+    void arrange(Tab tab);
+
     std::array<QScrollArea*, 3> Scrollers{};
-    std::array<QVBoxLayout*, 3> Panels{};
+    std::array<std::array<QVBoxLayout*, 2>, 3> Panels{};
+    std::array<std::vector<Placed>, 3> Placing{};
+    bool TwoColumns = false;
 };
 
 } // namespace tavolin

@@ -7,6 +7,7 @@
 #include "tests/ui/table_probe.h"
 #include "ui/practice_panel.h"
 #include "ui/range_panel.h"
+#include "ui/study_column.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,9 +18,15 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace tavolin;
 using testing::TableProbe;
@@ -186,6 +193,58 @@ private slots:
         QCOMPARE(window.handText(), before);
         QVERIFY(rangePanel->range() == ownRange &&
                 rangePanel->rangeName() == QStringLiteral("Semiloose, edited"));
+    }
+
+    // The wheel over a slider, list or number box without the focus scrolls the column and changes nothing;
+    // with the focus it is the control's. During a practice question the cards, paste and Random keep the
+    // spot until it is answered. Check plays its examples and gives the hand back.
+    void controlsKeepWhatThePlayerSet() {
+        FrmTavolin window;
+        testing::showActive(window);
+        TableProbe probe(window);
+        probe.pick(QStringLiteral("Ah Kh Qh 7d 2c"));
+        probe.typeAmount(0, QStringLiteral("100"));
+        auto* rangePanel = window.findChild<RangePanel*>();
+        QScrollArea* column = window.findChild<StudyColumn*>()->scroller(StudyColumn::Tab::kStudy);
+        auto* slider = rangePanel->findChild<QSlider*>();
+        auto* practice = window.findChild<PracticePanel*>();
+        const auto roll = [](QWidget* widget) {
+            QWheelEvent wheel(QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(widget, &wheel);
+        };
+        const equity::HoldingWeights range = rangePanel->range();
+        const QString before = window.handText();
+        QTRY_VERIFY(column->verticalScrollBar()->maximum() > 0);
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{slider, probe.villain(0), practice->findChild<QComboBox*>(),
+                                             practice->findChild<QSpinBox*>()})
+            roll(control);
+        QVERIFY(rangePanel->range() == range && window.handText() == before);
+        QVERIFY(column->verticalScrollBar()->value() > 0);
+        slider->setFocus();
+        roll(slider);
+        QVERIFY(rangePanel->range() != range &&
+                rangePanel->rangeName() == QStringLiteral("Semiloose, edited"));
+        probe.villain(0)->activated(1); // the profile picked again brings its range back
+        QVERIFY(rangePanel->range() == range && !rangePanel->isEdited());
+
+        window.findChild<QPushButton*>(QStringLiteral("cmdCheck"))->click();
+        QCOMPARE(window.handText(), before);
+
+        practice::SessionSettings settings;
+        settings.Questions = {practice::QuestionKind::kDecision};
+        practice->startPractice(settings);
+        const QString spot = probe.slotCards();
+        for (int j = 0; j < 52; ++j)
+            QTest::mouseClick(probe.card(j), Qt::LeftButton);
+        probe.button("cmdRandom")->click();
+        QVERIFY(!window.pasteHand(QStringLiteral("Ah Kh Qh 7d 2c")));
+        QVERIFY(probe.slotCards() == spot && probe.status().contains(QStringLiteral("Answer the question")));
+        window.setFocus();
+        QTest::keyClick(&window, Qt::Key_F);
+        probe.button("cmdRandom")->click();
+        QVERIFY(probe.slotCards() != spot);
     }
 
     void viewChoicesAndSizeAreRemembered() {
