@@ -49,7 +49,7 @@ void FrmTavolin::createStudyPanels() {
     progressView =
         new ui::ProgressView([this](const journal::LeakRow& leak) { emit drillLeakRequested(leak); });
     progressView->setObjectName(QStringLiteral("progressView"));
-    studyColumn->addPanel(progressView, StudyColumn::Tab::kProgress);
+    studyColumn->fillTab(progressView, StudyColumn::Tab::kProgress);
     setJournal(nullptr);
 
     connect(rangePanel, &RangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);

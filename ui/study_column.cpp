@@ -41,8 +41,18 @@ void StudyColumn::addPanel(QWidget* panel, Tab tab, bool beside) {
     arrange(tab);
 }
 
+void StudyColumn::fillTab(QWidget* page, Tab tab) {
+    const auto at = static_cast<std::size_t>(tab);
+    // The page's own layout fills the tab; the empty panel columns it replaces go with their widget.
+    Placing[at].clear();
+    Panels[at] = {};
+    delete Scrollers[at]->takeWidget();
+    Scrollers[at]->setWidget(page);
+}
+
 void StudyColumn::arrange(Tab tab) {
     const auto& columns = Panels[static_cast<std::size_t>(tab)];
+    if (columns[0] == nullptr) return;
     for (const Placed& placed : Placing[static_cast<std::size_t>(tab)]) {
         for (QVBoxLayout* either : columns)
             either->removeWidget(placed.Panel);

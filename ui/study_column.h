@@ -22,6 +22,8 @@ public:
     // Adds a panel under those already on `tab`. A panel `beside` the others stands in a second column
     // when the column is wide enough for two, else in its turn under them.
     void addPanel(QWidget* panel, Tab tab = Tab::kStudy, bool beside = false);
+    // Makes `page` the whole of `tab`, filling it; for a tab that holds no panels.
+    void fillTab(QWidget* page, Tab tab);
     // Shows `tab` and scrolls `panel` on it into view once the panels above it have their new heights.
     void bringIntoView(QWidget* panel, Tab tab);
     QScrollArea* scroller(Tab tab) const { return Scrollers[static_cast<std::size_t>(tab)]; }
