@@ -61,8 +61,8 @@ public:
 
     // The journal the Progress tab shows (none when null); the window does not own it.
     void setJournal(journal::Journal* journal);
-    // Shows the Progress tab, or the Study tab.
-    void showProgress(bool shown);
+    // Shows the study column's tab named "study", "practice" or "progress"; false for another name.
+    bool showTab(const QString& name);
 
 signals:
     // The player asked to drill one of the leaks the Progress tab lists.

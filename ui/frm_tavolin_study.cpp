@@ -7,6 +7,7 @@
 #include "ui/card_image.h"
 #include "ui/equity_panel.h"
 #include "ui/frm_tavolin.h"
+#include "ui/glossary.h"
 #include "ui/practice_panel.h"
 #include "ui/progress_view.h"
 #include "ui/range_panel.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QLabel>
 #include <QLocale>
 #include <QSignalBlocker>
 
@@ -41,10 +43,19 @@ void FrmTavolin::createStudyPanels() {
     equityPanel->setDecimalSeparator(separator);
     rangePanel->setDecimalSeparator(separator);
     boardRangeTable->setDecimalSeparator(separator);
+    // The equity panel's terms explain themselves on hover, from the glossary's study terms.
+    for (const auto& [name, term] :
+         {std::pair{"lblSharesRandom", "win / tie"}, std::pair{"lblSharesRange", "win / tie"},
+          std::pair{"lblRuleOfThumb", "Rule of thumb"}, std::pair{"lblTrueOuts", "true outs"},
+          std::pair{"lblTrueOutCards", "true outs"}})
+        if (auto* label = equityPanel->findChild<QLabel*>(QString::fromLatin1(name)))
+            label->setToolTip(studyTerm(term));
     // On a wide screen the range stands beside the figures that depend on it.
     studyColumn->addPanel(equityPanel);
     studyColumn->addPanel(rangePanel, StudyColumn::Tab::kStudy, true);
     studyColumn->addPanel(boardRangeTable);
+    // Past this the practice form and its verdicts only spread apart.
+    practicePanel->setMaximumWidth(640);
     studyColumn->addPanel(practicePanel, StudyColumn::Tab::kPractice);
     progressView =
         new ui::ProgressView([this](const journal::LeakRow& leak) { emit drillLeakRequested(leak); });
@@ -99,9 +110,12 @@ void FrmTavolin::setJournal(journal::Journal* journal) {
         progressView->showJournal(*Journal, QDateTime::currentSecsSinceEpoch());
 }
 
-void FrmTavolin::showProgress(bool shown) {
-    studyColumn->setCurrentIndex(
-        static_cast<int>(shown ? StudyColumn::Tab::kProgress : StudyColumn::Tab::kStudy));
+bool FrmTavolin::showTab(const QString& name) {
+    const QStringList names{QStringLiteral("study"), QStringLiteral("practice"), QStringLiteral("progress")};
+    const auto index = names.indexOf(name.toLower());
+    if (index < 0) return false;
+    studyColumn->setCurrentIndex(static_cast<int>(index));
+    return true;
 }
 
 void FrmTavolin::refreshStudy() {

@@ -73,7 +73,8 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Draw the screenshot at this size (\"1600x1000\"); else the opening size."),
         QStringLiteral("size"));
     const QCommandLineOption view(QStringLiteral("view"),
-                                  QStringLiteral("Open on this tab of the study column: study or progress."),
+                                  QStringLiteral("Open on this tab of the study column: study, practice or "
+                                                 "progress."),
                                   QStringLiteral("tab"));
     const QCommandLineOption journalPath(QStringLiteral("journal"),
                                          QStringLiteral("Use the journal in <file> for the Progress tab."),
@@ -95,7 +96,10 @@ int main(int argc, char* argv[]) {
         journal = std::move(opened.Opened);
         window.setJournal(journal.get());
     }
-    window.showProgress(parser.value(view) == QStringLiteral("progress"));
+    if (parser.isSet(view) && !window.showTab(parser.value(view))) {
+        std::fprintf(stderr, "no such tab: %s\n", qPrintable(parser.value(view)));
+        return 2;
+    }
     window.show();
     if (!dealSample(window, parser.value(cards), parser.value(amounts))) return 2;
 
