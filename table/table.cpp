@@ -11,8 +11,15 @@ constexpr int kOne = 1; // a typed "1", waiting for the "0" of a ten
 
 } // namespace
 
+// A rank waiting for its suit belongs to the table it was typed at; any other change forgets it.
 void Table::changed() {
+    if (!KeepTypedRank) TypedRank = 0;
+    KeepTypedRank = false;
     if (Changed) Changed();
+}
+
+void Table::forgetTypedRank() {
+    if (TypedRank != 0) changed();
 }
 
 void Table::restore(TableState state) {
@@ -175,6 +182,7 @@ void Table::typeKey(char key) {
         TypedRank = kOne;
     else
         TypedRank = rankOfLetter(key).value_or(0);
+    KeepTypedRank = true;
     changed();
 }
 

@@ -75,6 +75,8 @@ public:
 
     // A rank and then a suit toggle that card, in either case; "10" is a ten. Any other key forgets the rank.
     void typeKey(char key);
+    // Forgets a rank typed, as Escape does; every other operation forgets it too.
+    void forgetTypedRank();
     // "" when nothing waits; the rank letter waiting for its suit; "1" waiting for the "0" of a ten.
     std::string typedRank() const;
 
@@ -86,6 +88,7 @@ private:
 
     TableState State;
     int TypedRank = 0; // 0 none, 1 a "1" typed, else the rank 2..14 waiting for its suit
+    bool KeepTypedRank = false;
     std::function<void()> Changed;
 };
 

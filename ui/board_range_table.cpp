@@ -1,6 +1,7 @@
 #include "ui/board_range_table.h"
 
 #include "equity/range_on_board.h"
+#include "ui/glossary.h"
 #include "ui/study_style.h"
 
 #include <QHeaderView>
@@ -67,7 +68,9 @@ BoardRangeTable::BoardRangeTable(QWidget* parent) : QWidget(parent) {
     tableFont.setPointSizeF(tableFont.pointSizeF() * 0.95);
     table->setFont(tableFont);
     table->setHorizontalHeaderLabels({tr("Villain holds"), tr("Holdings"), tr("Share"), tr("Beat you")});
-    table->horizontalHeaderItem(kBeatHero)->setToolTip(tr("Holdings that rank above your hand right now"));
+    for (const auto& [column, term] : {std::pair{0, "Villain holds"}, std::pair{2, "Share"},
+                                       std::pair{static_cast<int>(kBeatHero), "Beat you"}})
+        table->horizontalHeaderItem(column)->setToolTip(studyTerm(term));
     table->verticalHeader()->hide();
     table->setShowGrid(false);
     table->setFocusPolicy(Qt::NoFocus);
@@ -104,10 +107,11 @@ void BoardRangeTable::clear() {
     table->setRowCount(0);
     table->hide();
     lblSummary->setText(tr("Shown with the report, from the flop on."));
+    lblSummary->setToolTip(studyTerm("live holdings"));
 }
 
 void BoardRangeTable::showSpot(equity::CardMask hero, equity::CardMask board,
-                               const equity::HoldingWeights& range) {
+                               const equity::HoldingWeights& range, const QString& rangeName) {
     const int boardCards = std::popcount(board);
     if (std::popcount(hero) != 2 || boardCards < 3 || boardCards > 5 || (hero & board) != 0) {
         clear();
@@ -142,9 +146,9 @@ void BoardRangeTable::showSpot(equity::CardMask hero, equity::CardMask board,
     if (beatHero < 0.05)
         lblSummary->setText(tr("%1 live holdings; none of them beats you now.").arg(live));
     else
-        lblSummary->setText(tr("%1 live holdings; %2 of them (%3) beat you now.")
+        lblSummary->setText(tr("%1 live holdings; %2 of them beat you now, %3 of the %4 range.")
                                 .arg(live, study::holdingsText(beatHero, Separator),
-                                     study::percentText(beatHero / spot.Holdings, 1, Separator)));
+                                     study::percentText(beatHero / spot.Holdings, 1, Separator), rangeName));
     table->show();
     fitHeight();
 }

@@ -18,7 +18,9 @@ class BoardRangeTable : public QWidget {
 public:
     explicit BoardRangeTable(QWidget* parent = nullptr);
 
-    void showSpot(equity::CardMask hero, equity::CardMask board, const equity::HoldingWeights& range);
+    // `rangeName` names the range in the count of holdings that beat the hero ("of the Semiloose range").
+    void showSpot(equity::CardMask hero, equity::CardMask board, const equity::HoldingWeights& range,
+                  const QString& rangeName = QStringLiteral("villain's"));
     void clear();
 
     void setDecimalSeparator(const QString& separator) { Separator = separator; }

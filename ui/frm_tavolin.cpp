@@ -12,6 +12,7 @@
 #include "ui/slot_image.h"
 #include "ui/study_column.h"
 #include "ui/table_layout.h"
+#include "ui/wheel_guard.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -108,6 +109,10 @@ FrmTavolin::FrmTavolin(QWidget* parent)
     connect(cmbVillain[0], &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!ShowingTable) Hand.setPreflop(index);
     });
+    // Picking the profile shown again brings back its range after an edit.
+    connect(cmbVillain[0], &QComboBox::activated, this, [this](int index) {
+        if (index == RangeProfile && rangePanel->isEdited()) rangePanel->loadProfile(index);
+    });
     connect(cmbVillain[1], &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!ShowingTable) Hand.setPostflop(index);
     });
@@ -115,6 +120,7 @@ FrmTavolin::FrmTavolin(QWidget* parent)
         if (!ShowingTable) Hand.setCountVillain(on);
     });
     Hand.onChange([this] { tableChanged(); });
+    new WheelGuard(this);
 
     setMinimumSize(table::toPixels(table::kTableWidth, table::kSmallestPixelsPerTwip) + kSmallestStudyWidth,
                    table::toPixels(table::kTableHeight, table::kSmallestPixelsPerTwip));
@@ -131,7 +137,9 @@ void FrmTavolin::createDeck() {
         imgCard[j] = new CardImage(j, QString::fromLatin1(text.data(), 2), this);
         const table::Place home = table::cardHome(DeckCards[j]);
         imgCard[j]->moveToTwips(home.Left, home.Top);
-        connect(imgCard[j], &CardImage::clicked, this, [this, j] { Hand.toggle(DeckCards[j]); });
+        connect(imgCard[j], &CardImage::clicked, this, [this, j] {
+            if (!holdsQuestion()) Hand.toggle(DeckCards[j]);
+        });
     }
 }
 
@@ -188,9 +196,13 @@ void FrmTavolin::createPanel() {
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
-    const auto clear = [this] { Hand.clear(); };
+    const auto clear = [this] {
+        if (!holdsQuestion()) Hand.clear();
+    };
     const auto showHide = [this] { Hand.setReportShown(!Hand.state().ReportShown); };
-    const auto deal = [this] { Hand.dealRandom(Random); };
+    const auto deal = [this] {
+        if (!holdsQuestion()) Hand.dealRandom(Random);
+    };
     cmdClear = makeButton("cmdClear", QStringLiteral("Clear"), clear);
     cmdShowHide = makeButton("cmdShowHide", QStringLiteral("Hide"), showHide);
     cmdCheck = makeButton("cmdCheck", QStringLiteral("Check"), [this] { cmdCheckClick(); });
@@ -205,7 +217,7 @@ void FrmTavolin::createPanel() {
     cmdShowHide->setToolTip(withKeys(tr("Hide or show the report"), kShowHideKeys));
     cmdRandom->setToolTip(withKeys(tr("Deal a random hand and flop, turn or river"), kRandomKeys));
     cmdCalc->setToolTip(tr("Analyse again with the amounts as typed (Enter in an amount box)"));
-    cmdCheck->setToolTip(tr("Replay the built-in straight-draw examples; ends on an empty table"));
+    cmdCheck->setToolTip(tr("Replay the built-in straight-draw examples; the hand comes back afterwards"));
 
     rtbOutput = new ReportBox(this);
     lblStatus = new QLabel(this);
@@ -263,10 +275,9 @@ void FrmTavolin::placeTable() {
     place(lblStatus, table::kStatus);
     rtbOutput->setGeometry(pixels(table::kOutput, PixelsPerTwip));
     rtbOutput->setFontPixelSize(table::toPixels(table::kReportFontTwips, PixelsPerTwip));
+    // The column takes every pixel the table leaves, so no band of empty felt opens on a wide screen.
     const int tableWidth = table::toPixels(table::kTableWidth, PixelsPerTwip);
-    // On a wide screen the felt widens between the table and the column, which keeps to its useful width.
-    const int columnWidth = std::min(width() - tableWidth, studyColumn->widestUseful());
-    studyColumn->setGeometry(width() - columnWidth, 0, columnWidth, height());
+    studyColumn->setGeometry(tableWidth, 0, width() - tableWidth, height());
     update();
 }
 
@@ -369,13 +380,24 @@ void FrmTavolin::cmdCalcClick() {
 }
 
 void FrmTavolin::cmdCheckClick() {
-    // Cards left on the table would mix into the first example; the replay starts from a clear table.
+    if (holdsQuestion()) return;
+    // Cards left on the table would mix into the first example; the replay starts from a clear table and
+    // the player's hand comes back after it.
+    const TableState before = Hand.state();
     Hand.clear();
     for (const std::string_view example : kStraightExamples) {
         for (const Card card : exampleCards(example))
             Hand.toggle(card);
         Hand.clear();
     }
+    restore(before);
+}
+
+bool FrmTavolin::holdsQuestion() {
+    if (!QuestionOpen) return false;
+    Notice = tr("Answer the question first: the spot stays as dealt until then.");
+    updateStatus();
+    return true;
 }
 
 // Typing a rank and then a suit picks that card as a click would; Backspace takes the latest card back.
@@ -383,6 +405,10 @@ void FrmTavolin::keyPressEvent(QKeyEvent* event) {
     // While practising, the keys answer the questions; a card typed by mistake would change the spot.
     if (practicePanel->isPractising()) {
         if (!practicePanel->handleKey(event)) QWidget::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        Hand.forgetTypedRank();
         return;
     }
     if (event->key() == Qt::Key_Backspace && event->modifiers() == Qt::NoModifier) {

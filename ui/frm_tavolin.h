@@ -2,6 +2,7 @@
 
 #include "cards/random_source.h"
 #include "equity/holdings.h"
+#include "journal/journal.h"
 #include "table/table.h"
 #include "ui/hand_text.h"
 
@@ -30,6 +31,9 @@ class ReportBox;
 class SlotImage;
 class StudyColumn;
 class VillainsPanel;
+namespace ui {
+class ProgressView;
+}
 
 // The trainer window: the deck, the slot row, the amounts, the villain profile, the buttons and the
 // report, drawn as one picture that scales with the window, and a study column on its right. The window
@@ -56,6 +60,15 @@ public:
     QString handText() const;
     // Sets up the hand in `text`; false, with the reason on the status line, when it holds none.
     bool pasteHand(const QString& text);
+
+    // The journal the Progress tab shows (none when null); the window does not own it.
+    void setJournal(journal::Journal* journal);
+    // Shows the study column's tab named "study", "practice" or "progress"; false for another name.
+    bool showTab(const QString& name);
+
+signals:
+    // The player asked to drill one of the leaks the Progress tab lists.
+    void drillLeakRequested(const journal::LeakRow& leak);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -91,6 +104,9 @@ private:
     void openGlossary();
     void setFourColours(bool fourColours);
     ProfileNames profileNames() const;
+    // While a practice question waits for its answer the spot stays as dealt: true, with the reason on the
+    // status line, when the table must not change now.
+    bool holdsQuestion();
 
     std::array<CardImage*, 52> imgCard{};
     std::array<SlotImage*, 7> imgHand{};
@@ -115,6 +131,7 @@ private:
     VillainsPanel* villainsPanel = nullptr;
     BoardRangeTable* boardRangeTable = nullptr;
     PracticePanel* practicePanel = nullptr;
+    ui::ProgressView* progressView = nullptr;
 
     double PixelsPerTwip;
     QSettings* Settings = nullptr;
@@ -139,6 +156,9 @@ private:
     QString RangeNameBeforePractice;
     // A message for the status line until the table next changes, such as why a paste was refused.
     QString Notice;
+    // A practice question is on the table and not yet answered.
+    bool QuestionOpen = false;
+    journal::Journal* Journal = nullptr;
 };
 
 } // namespace tavolin

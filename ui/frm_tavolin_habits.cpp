@@ -2,8 +2,10 @@
 // four-colour deck, a window that remembers its size, and the table's snapshot that they rest on.
 
 #include "ui/card_image.h"
+#include "ui/copied_figures.h"
 #include "ui/frm_tavolin.h"
 #include "ui/glossary.h"
+#include "ui/range_panel.h"
 #include "ui/report_box.h"
 #include "ui/study_column.h"
 
@@ -13,6 +15,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QMenu>
 #include <QScreen>
 #include <QSettings>
@@ -47,7 +50,7 @@ void FrmTavolin::createHabits() {
     new QShortcut(QKeySequence::Paste, this, this, [this] { pasteHand(QApplication::clipboard()->text()); });
     new QShortcut(QKeySequence::HelpContents, this, this, &FrmTavolin::openGlossary);
 
-    auto* bar = new QWidget;
+    auto* bar = new QWidget(studyColumn);
     bar->setObjectName(QStringLiteral("studyBar"));
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
@@ -87,7 +90,7 @@ void FrmTavolin::createHabits() {
     for (QToolButton* button : {copy, paste, glossary, view})
         row->addWidget(button);
     row->addStretch(1);
-    studyColumn->addPanel(bar);
+    studyColumn->setCornerWidget(bar, Qt::TopRightCorner);
 }
 
 void FrmTavolin::setFourColours(bool fourColours) {
@@ -143,7 +146,15 @@ void FrmTavolin::setUpHand(const TableSetup& hand) {
 QString FrmTavolin::handText() const {
     const QString line = handLine(Hand.state(), profileNames());
     const QString report = reportLines(rtbOutput->report());
-    return report.isEmpty() ? line + u'\n' : line + u'\n' + report + u'\n';
+    if (report.isEmpty()) return line + u'\n';
+    CardMask hero = 0;
+    CardMask board = 0;
+    const TableState& table = Hand.state();
+    for (std::size_t i = 0; i < table.Places.size(); ++i)
+        if (table.Places[i]) (i < kHolePlaceCount ? hero : board) |= table.Places[i]->mask();
+    const QString figures = copiedFigures(hero, board, rangePanel->range(), rangePanel->rangeName(),
+                                          QLocale::system().decimalPoint());
+    return line + u'\n' + report + u'\n' + (figures.isEmpty() ? QString() : figures + u'\n');
 }
 
 void FrmTavolin::copyHand() {
@@ -151,6 +162,7 @@ void FrmTavolin::copyHand() {
 }
 
 bool FrmTavolin::pasteHand(const QString& text) {
+    if (holdsQuestion()) return false;
     QString error;
     const auto hand = readHand(text, profileNames(), error);
     if (!hand) {

@@ -8,7 +8,9 @@
 #include "ui/equity_panel.h"
 #include "ui/frm_tavolin.h"
 #include "ui/hero_range_panel.h"
+#include "ui/glossary.h"
 #include "ui/practice_panel.h"
+#include "ui/progress_view.h"
 #include "ui/range_panel.h"
 #include "ui/report_box.h"
 #include "ui/study_column.h"
@@ -16,6 +18,8 @@
 #include "ui/villains_panel.h"
 
 #include <QAction>
+#include <QDateTime>
+#include <QLabel>
 #include <QLocale>
 #include <QSignalBlocker>
 
@@ -44,9 +48,27 @@ void FrmTavolin::createStudyPanels() {
     rangePanel->setDecimalSeparator(separator);
     heroRangePanel->setDecimalSeparator(separator);
     boardRangeTable->setDecimalSeparator(separator);
-    for (QWidget* panel : std::initializer_list<QWidget*>{equityPanel, rangePanel, boardRangeTable,
-                                                          villainsPanel, heroRangePanel, practicePanel})
-        studyColumn->addPanel(panel);
+    // The equity panel's terms explain themselves on hover, from the glossary's study terms.
+    for (const auto& [name, term] :
+         {std::pair{"lblSharesRandom", "win / tie"}, std::pair{"lblSharesRange", "win / tie"},
+          std::pair{"lblRuleOfThumb", "Rule of thumb"}, std::pair{"lblTrueOuts", "true outs"},
+          std::pair{"lblTrueOutCards", "true outs"}})
+        if (auto* label = equityPanel->findChild<QLabel*>(QString::fromLatin1(name)))
+            label->setToolTip(studyTerm(term));
+    // On a wide screen the range stands beside the figures that depend on it.
+    studyColumn->addPanel(equityPanel);
+    studyColumn->addPanel(rangePanel, StudyColumn::Tab::kStudy, true);
+    studyColumn->addPanel(boardRangeTable);
+    studyColumn->addPanel(villainsPanel);
+    studyColumn->addPanel(heroRangePanel, StudyColumn::Tab::kStudy, true);
+    // Past this the practice form and its verdicts only spread apart.
+    practicePanel->setMaximumWidth(640);
+    studyColumn->addPanel(practicePanel, StudyColumn::Tab::kPractice);
+    progressView =
+        new ui::ProgressView([this](const journal::LeakRow& leak) { emit drillLeakRequested(leak); });
+    progressView->setObjectName(QStringLiteral("progressView"));
+    studyColumn->fillTab(progressView, StudyColumn::Tab::kProgress);
+    setJournal(nullptr);
 
     connect(rangePanel, &RangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);
     connect(heroRangePanel, &HeroRangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);
@@ -55,6 +77,7 @@ void FrmTavolin::createStudyPanels() {
 
     connect(practicePanel, &PracticePanel::practiceStarted, this, [this] {
         TableBeforePractice = snapshot();
+        Notice.clear();
         RangeBeforePractice = rangePanel->range();
         RangeNameBeforePractice = rangePanel->rangeName();
     });
@@ -73,17 +96,35 @@ void FrmTavolin::createStudyPanels() {
                      std::array<std::string, kAmountCount>{pot.toStdString(), heroBet.toStdString(),
                                                            villainBet.toStdString(), stack.toStdString()},
                      preflopProfile, std::nullopt, std::nullopt, false});
-                studyColumn->bringIntoView(practicePanel);
+                QuestionOpen = true;
+                studyColumn->bringIntoView(practicePanel, StudyColumn::Tab::kPractice);
             });
     connect(practicePanel, &PracticePanel::answered, this, [this] {
+        QuestionOpen = false;
         if (!Hand.state().ReportShown) Hand.setReportShown(true);
-        // The panels above grow with the answer; the verdicts stay in sight.
-        studyColumn->bringIntoView(practicePanel);
+        studyColumn->bringIntoView(practicePanel, StudyColumn::Tab::kPractice);
     });
     connect(practicePanel, &PracticePanel::practiceEnded, this, [this] {
+        QuestionOpen = false;
         restore(TableBeforePractice);
         rangePanel->setRange(RangeBeforePractice, RangeNameBeforePractice);
     });
+}
+
+void FrmTavolin::setJournal(journal::Journal* journal) {
+    Journal = journal;
+    if (Journal == nullptr)
+        progressView->showProgress({});
+    else
+        progressView->showJournal(*Journal, QDateTime::currentSecsSinceEpoch());
+}
+
+bool FrmTavolin::showTab(const QString& name) {
+    const QStringList names{QStringLiteral("study"), QStringLiteral("practice"), QStringLiteral("progress")};
+    const auto index = names.indexOf(name.toLower());
+    if (index < 0) return false;
+    studyColumn->setCurrentIndex(static_cast<int>(index));
+    return true;
 }
 
 void FrmTavolin::refreshStudy() {
@@ -102,7 +143,7 @@ void FrmTavolin::refreshStudy() {
         equityPanel->showSpot(hero, board, villains, RuleOfThumbPercent, RuleOfThumbOuts);
         heroRangePanel->showSpot(board, rangePanel->range());
         equityPanel->showHeroRange(heroRangePanel->figures(), rangePanel->rangeName());
-        boardRangeTable->showSpot(hero, board, rangePanel->range());
+        boardRangeTable->showSpot(hero, board, rangePanel->range(), rangePanel->rangeName());
     } else {
         equityPanel->clear();
         heroRangePanel->clear();

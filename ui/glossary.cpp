@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <array>
+#include <string_view>
 
 namespace tavolin {
 namespace {
@@ -55,7 +56,8 @@ constexpr std::array<GlossaryEntry, 19> kLines{{
      "The equity a call needs: for the whole stack (AI) and, before the river, for the bet alone."},
     {"SPR: ", "Stack to pot, and whether the hand is committed at that ratio against this villain."},
     {"Better Villain Hands",
-     "How many of the villain's possible holdings beat the hero now, of those tried."},
+     "How many of all the holdings left in the deck (1,081 on the flop), whatever the villain's range, beat "
+     "the hero now."},
     {"Hand already equal or better",
      "Three of a kind or better is made already: pair improvement adds no outs."},
     {"counted as overcard",
@@ -75,7 +77,32 @@ constexpr std::array<GlossaryEntry, 19> kLines{{
     {"Jackpot", "A royal flush: the best hand there is."},
 }};
 
+// The study column's terms, for its hovers and the glossary.
+constexpr std::array<GlossaryEntry, 11> kStudyTerms{{
+    {"win / tie", "Exact equity is the wins plus half the ties, over every holding and every card to come."},
+    {"live holdings",
+     "The villain's two-card holdings that your cards and the board leave possible, counted by weight."},
+    {"true outs",
+     "The next cards that put you ahead of the range when you are behind it now, by exact equity."},
+    {"shading", "Each deck card red to green by your equity if it comes next; the true outs are outlined."},
+    {"weights", "How much of a hand the range holds: AQo:0.5 keeps half of the AQo holdings."},
+    {"Top %", "The best starting hands by their equity against a random hand, that share of them."},
+    {"edited", "The range was changed by the text, the grid or the slider; pick the profile again to reset."},
+    {"Villain holds", "The class each live holding makes on this board: made hands first, then draws."},
+    {"Share", "That class's part of the live range."},
+    {"Beat you",
+     "Holdings of the villain's range that rank above your hand now; the report's Better Villain Hands "
+     "counts over all holdings left in the deck (1,081 on the flop) instead."},
+    {"Rule of thumb", "The report's PER(AI), from its outs, set beside the exact equity."},
+}};
+
 } // namespace
+
+QString studyTerm(const char* term) {
+    for (const GlossaryEntry& entry : kStudyTerms)
+        if (std::string_view(entry.Term) == term) return tr(entry.Meaning);
+    return {};
+}
 
 std::span<const GlossaryEntry> glossaryTerms() {
     return kTerms;
@@ -110,6 +137,10 @@ QString glossaryHtml() {
         html += QStringLiteral("<dt><b>%1</b></dt><dd>%2</dd>")
                     .arg(QString::fromLatin1(entry.Term).trimmed().toHtmlEscaped(),
                          tr(entry.Meaning).toHtmlEscaped());
+    html += QStringLiteral("</dl><h3>%1</h3><dl>").arg(tr("The study column"));
+    for (const GlossaryEntry& entry : kStudyTerms)
+        html += QStringLiteral("<dt><b>%1</b></dt><dd>%2</dd>")
+                    .arg(QString::fromLatin1(entry.Term).toHtmlEscaped(), tr(entry.Meaning).toHtmlEscaped());
     return html + QStringLiteral("</dl>");
 }
 

@@ -20,6 +20,9 @@ std::span<const GlossaryEntry> glossaryTerms();
 // blank line.
 QString explainReportLine(const QString& line, qsizetype column);
 
+// What a term of the study column means ("live holdings", "true outs"); "" for an unknown term.
+QString studyTerm(const char* term);
+
 // The glossary as rich text for the F1 window.
 QString glossaryHtml();
 

@@ -105,6 +105,44 @@ bool startsWithKey(const QString& field, const QString& key) {
            (field.size() == key.size() || field[key.size()].isSpace());
 }
 
+// A hand-history fragment: the hole cards from "Dealt to Hero [Ah Kh]", the board from the latest street
+// line ("*** TURN *** [Qh 7d 2c] [5s]") and a pot where a street line gives one ("... (Pot: 120)").
+// nullopt when the text has no such line.
+std::optional<TableSetup> historyFragment(const QString& text, QString& error) {
+    static const QRegularExpression kDealt(QStringLiteral("^Dealt to .*\\[([^\\]]*)\\]"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression kStreet(QStringLiteral("^\\*\\*\\* (FLOP|TURN|RIVER) \\*\\*\\*(.*)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression kBrackets(QStringLiteral("\\[([^\\]]*)\\]"));
+    static const QRegularExpression kPot(QStringLiteral("pot:?\\s*[^\\d\\s]?([\\d.,]+)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    TableSetup hand;
+    bool found = false;
+    for (const QString& rawLine : text.split(u'\n')) {
+        const QString line = rawLine.trimmed();
+        if (const auto dealt = kDealt.match(line); dealt.hasMatch()) {
+            const auto cards = cardsIn(dealt.captured(1), error);
+            if (!cards) return std::nullopt;
+            hand.Hole = *cards;
+            found = true;
+        } else if (const auto street = kStreet.match(line); street.hasMatch()) {
+            hand.Board.clear();
+            for (auto group = kBrackets.globalMatch(street.captured(2)); group.hasNext();) {
+                const auto cards = cardsIn(group.next().captured(1), error);
+                if (!cards) return std::nullopt;
+                hand.Board.insert(hand.Board.end(), cards->begin(), cards->end());
+            }
+            if (const auto pot = kPot.match(street.captured(2)); pot.hasMatch()) {
+                hand.Amounts.emplace();
+                (*hand.Amounts)[0] = pot.captured(1).toStdString();
+            }
+            found = true;
+        }
+    }
+    if (!found) return std::nullopt;
+    return hand;
+}
+
 } // namespace
 
 QString handLine(const TableState& table, const ProfileNames& names) {
@@ -127,18 +165,20 @@ QString handLine(const TableState& table, const ProfileNames& names) {
 
 std::optional<TableSetup> readHand(const QString& text, const ProfileNames& names, QString& error) {
     const QString line = text.trimmed().section(u'\n', 0, 0).trimmed();
-    TableSetup hand;
-    const QStringList parts = fields(line);
+    auto fragment = historyFragment(text, error);
+    if (!fragment && !error.isEmpty()) return std::nullopt;
+    TableSetup hand = fragment.value_or(TableSetup{});
+    const QStringList parts = fragment ? QStringList{} : fields(line);
     const bool structured = std::any_of(parts.begin(), parts.end(), [](const QString& f) {
         return startsWithKey(f, kHole) || startsWithKey(f, kBoard) || startsWithKey(f, kPreflop);
     });
-    if (!structured) {
+    if (!fragment && !structured) {
         const auto cards = cardsIn(line, error);
         if (!cards) return std::nullopt;
         const auto holeEnd = cards->begin() + std::min<std::ptrdiff_t>(2, std::ssize(*cards));
         hand.Hole.assign(cards->begin(), holeEnd);
         hand.Board.assign(holeEnd, cards->end());
-    } else {
+    } else if (structured) {
         hand.Amounts.emplace();
         hand.CountVillain = false;
         for (const QString& field : parts) {
@@ -167,7 +207,7 @@ std::optional<TableSetup> readHand(const QString& text, const ProfileNames& name
         for (const Card card : *cards)
             all |= card.mask();
     const std::size_t count = hand.Hole.size() + hand.Board.size();
-    if (count == 0 && !structured)
+    if (count == 0 && !structured && !fragment)
         error = tr("no cards in it");
     else if (hand.Hole.size() > 2 || count > 7)
         error = tr("more than two hole cards or five board cards");

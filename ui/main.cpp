@@ -1,3 +1,4 @@
+#include "journal/journal.h"
 #include "ui/frm_tavolin.h"
 
 #include <QAbstractButton>
@@ -7,6 +8,7 @@
 #include <QPixmap>
 #include <QSettings>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -70,7 +72,14 @@ int main(int argc, char* argv[]) {
         QStringLiteral("size"),
         QStringLiteral("Draw the screenshot at this size (\"1600x1000\"); else the opening size."),
         QStringLiteral("size"));
-    parser.addOptions({screenshot, cards, amounts, size});
+    const QCommandLineOption view(QStringLiteral("view"),
+                                  QStringLiteral("Open on this tab of the study column: study, practice or "
+                                                 "progress."),
+                                  QStringLiteral("tab"));
+    const QCommandLineOption journalPath(QStringLiteral("journal"),
+                                         QStringLiteral("Use the journal in <file> for the Progress tab."),
+                                         QStringLiteral("file"));
+    parser.addOptions({screenshot, cards, amounts, size, view, journalPath});
     parser.process(app);
 
     // Made before the window, so that it outlives the window writing its size into it.
@@ -78,6 +87,19 @@ int main(int argc, char* argv[]) {
     tavolin::FrmTavolin window;
     // A screenshot shows the opening size and view, whatever this player chose before.
     if (!parser.isSet(screenshot)) window.rememberIn(&settings);
+    // A journal that cannot be read leaves the window without one, and the file as it was.
+    std::unique_ptr<tavolin::journal::Journal> journal;
+    if (parser.isSet(journalPath)) {
+        tavolin::journal::OpenResult opened = tavolin::journal::Journal::open(
+            parser.value(journalPath).toStdString(), tavolin::journal::Access::kReadOnly);
+        if (!opened.Opened) std::fprintf(stderr, "%s\n", opened.Message.c_str());
+        journal = std::move(opened.Opened);
+        window.setJournal(journal.get());
+    }
+    if (parser.isSet(view) && !window.showTab(parser.value(view))) {
+        std::fprintf(stderr, "no such tab: %s\n", qPrintable(parser.value(view)));
+        return 2;
+    }
     window.show();
     if (!dealSample(window, parser.value(cards), parser.value(amounts))) return 2;
 

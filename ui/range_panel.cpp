@@ -3,6 +3,7 @@
 #include "ranges/profiles.h"
 #include "ranges/range_text.h"
 #include "ranges/starting_hands.h"
+#include "ui/glossary.h"
 #include "ui/range_grid.h"
 #include "ui/study_style.h"
 
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -22,9 +24,8 @@ const QString kPlainField = QStringLiteral("QLineEdit { border: 1px solid #a9b0b
 const QString kMarkedField = QStringLiteral("QLineEdit { border: 2px solid #c62828; border-radius: 3px; "
                                             "padding: 1px 3px; background: #fff3f3; }");
 
-QString topName(int percent) {
-    return RangePanel::tr("Top %1%").arg(percent);
-}
+// Long enough to finish a word, short enough that a pause shows the range at once.
+constexpr int kTypingPauseMs = 700;
 
 } // namespace
 
@@ -35,6 +36,7 @@ RangePanel::RangePanel(QWidget* parent) : QWidget(parent) {
     lblName = study::titleLabel(QString(), this);
     lblName->setObjectName(QStringLiteral("lblRangeName"));
     lblName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblName->setToolTip(studyTerm("edited"));
     lblCount = new QLabel(this);
     lblCount->setObjectName(QStringLiteral("lblRangeCount"));
     lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -61,7 +63,8 @@ RangePanel::RangePanel(QWidget* parent) : QWidget(parent) {
     sldTop->setObjectName(QStringLiteral("sldTopPercent"));
     sldTop->setRange(0, 100);
     sldTop->setPageStep(5);
-    sldTop->setToolTip(tr("The best starting hands, by their equity against a random hand"));
+    sldTop->setToolTip(studyTerm("Top %"));
+    grid->setToolTip(studyTerm("weights"));
 
     auto* slider = new QHBoxLayout;
     slider->addWidget(new QLabel(tr("Top"), this));
@@ -76,8 +79,19 @@ RangePanel::RangePanel(QWidget* parent) : QWidget(parent) {
     column->addWidget(grid);
     column->addLayout(slider);
 
-    connect(txtRange, &QLineEdit::textEdited, this, &RangePanel::readTypedText);
-    connect(txtRange, &QLineEdit::editingFinished, this, &RangePanel::tidyTypedText);
+    Pause = new QTimer(this);
+    Pause->setSingleShot(true);
+    Pause->setInterval(kTypingPauseMs);
+    connect(Pause, &QTimer::timeout, this, [this] { readTypedText(false); });
+    connect(txtRange, &QLineEdit::textEdited, this, [this] {
+        lblError->hide();
+        txtRange->setStyleSheet(kPlainField);
+        Pause->start();
+    });
+    connect(txtRange, &QLineEdit::editingFinished, this, [this] {
+        if (Pause->isActive()) readTypedText(true);
+        tidyTypedText();
+    });
     connect(grid, &RangeGrid::edited, this, &RangePanel::takeGridEdit);
     connect(sldTop, &QSlider::valueChanged, this, &RangePanel::takeSliderValue);
 
@@ -88,7 +102,8 @@ void RangePanel::loadProfile(int preflopIndex) {
     const QSignalBlocker quiet(sldTop);
     const int percent = static_cast<int>(std::lround(ranges::profileTopPercent(preflopIndex)));
     sldTop->setValue(percent);
-    useRange(ranges::profileRange(preflopIndex), QString::fromUtf8(ranges::profileName(preflopIndex)), true);
+    Profile = QString::fromUtf8(ranges::profileName(preflopIndex));
+    useRange(ranges::profileRange(preflopIndex), Profile, true);
 }
 
 void RangePanel::setDecimalSeparator(const QString& separator) {
@@ -117,8 +132,9 @@ void RangePanel::showCount() {
     lblCount->setText(text);
 }
 
-void RangePanel::readTypedText(const QString& text) {
-    const ranges::RangeReading reading = ranges::readRange(text.toStdString());
+void RangePanel::readTypedText(bool finished) {
+    Pause->stop();
+    const ranges::RangeReading reading = ranges::readRange(txtRange->text().toStdString());
     if (!reading.Ok) {
         QString reason = QString::fromStdString(reading.Error.Message);
         const QString token = QString::fromStdString(reading.Error.Token);
@@ -127,7 +143,11 @@ void RangePanel::readTypedText(const QString& text) {
         markUnreadable(reason);
         return;
     }
-    useRange(reading.Weights, tr("Custom"), false);
+    takeEdit(reading.Weights, finished);
+}
+
+void RangePanel::takeEdit(const equity::HoldingWeights& range, bool rewriteText) {
+    useRange(range, Profile.isEmpty() ? tr("Custom") : tr("%1, edited").arg(Profile), rewriteText);
 }
 
 void RangePanel::tidyTypedText() {
@@ -149,11 +169,11 @@ void RangePanel::markUnreadable(const QString& reason) {
 }
 
 void RangePanel::takeGridEdit() {
-    useRange(grid->weights(), tr("Custom"), true);
+    takeEdit(grid->weights(), true);
 }
 
 void RangePanel::takeSliderValue(int percent) {
-    useRange(ranges::topPercent(percent), topName(percent), true);
+    takeEdit(ranges::topPercent(percent), true);
 }
 
 } // namespace tavolin

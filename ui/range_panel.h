@@ -8,6 +8,7 @@
 class QLabel;
 class QLineEdit;
 class QSlider;
+class QTimer;
 
 namespace tavolin {
 
@@ -28,8 +29,10 @@ public:
     void setRange(const equity::HoldingWeights& range, const QString& name) { useRange(range, name, true); }
 
     const equity::HoldingWeights& range() const { return Range; }
-    // The profile's name while the range is the profile's, "Top X%" after the slider, "Custom" after an edit.
+    // The profile's name while the range is the profile's, "Semiloose, edited" once any control changed it.
     QString rangeName() const { return Name; }
+    // Whether a control changed the range since the profile's was loaded.
+    bool isEdited() const { return Name != Profile; }
 
     void setDecimalSeparator(const QString& separator);
 
@@ -38,7 +41,9 @@ signals:
 
 private:
     void useRange(const equity::HoldingWeights& range, const QString& name, bool rewriteText);
-    void readTypedText(const QString& text);
+    // A typed text is used once it reads and the player is done: Enter, leaving the field, or a pause.
+    void readTypedText(bool finished);
+    void takeEdit(const equity::HoldingWeights& range, bool rewriteText);
     void tidyTypedText();
     // Shows a range's text from its start.
     void showText(const QString& text);
@@ -53,9 +58,12 @@ private:
     QLabel* lblError;
     RangeGrid* grid;
     QSlider* sldTop;
+    QTimer* Pause;
 
     equity::HoldingWeights Range{};
     QString Name;
+    // The name of the profile whose range was loaded last.
+    QString Profile;
     QString Separator = QStringLiteral(".");
 };
 

@@ -1,6 +1,8 @@
 #include "cards/card_text.h"
 #include "table/table.h"
 
+#include <array>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tavolin {
@@ -99,6 +101,15 @@ TEST(Table, TypedRankThenSuitTogglesTheCard) {
     table.backspace();
     EXPECT_EQ(table.typedRank(), "");
     EXPECT_EQ(placesOf(table), "- Th - - - - -");
+    // A rank waits only until the table changes in any other way.
+    const std::array<std::function<void()>, 5> changes{
+        [&] { table.setAmount(0, "100"); }, [&] { table.setUp({}); }, [&] { table.restore(table.state()); },
+        [&] { table.setPreflop(2); }, [&] { table.forgetTypedRank(); }};
+    for (const auto& change : changes) {
+        EXPECT_EQ(type("K"), "K");
+        change();
+        EXPECT_EQ(table.typedRank(), "");
+    }
 }
 
 // A random deal is two hole cards and three to five different board cards on a cleared table; the same

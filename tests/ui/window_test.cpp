@@ -3,20 +3,30 @@
 // own screenshot. The soak test checks the lasting invariants.
 
 #include "ranges/profiles.h"
+#include "ranges/range_text.h"
 #include "tests/ui/table_probe.h"
 #include "ui/practice_panel.h"
 #include "ui/range_panel.h"
+#include "ui/study_column.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QDirIterator>
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace tavolin;
 using testing::TableProbe;
@@ -107,14 +117,52 @@ private slots:
         probe.villain(0)->setCurrentIndex(3);
         window.setFocus();
         QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        // Under the report: the exact figures and the range as a text that reads back to the range in use.
         const QString copied = QApplication::clipboard()->text();
-        QVERIFY(copied.endsWith(probe.report()->toPlainText() + u'\n'));
+        QVERIFY(
+            copied.contains(probe.report()->toPlainText() + QStringLiteral("\nExact equity vs a random")));
+        const QString rangeLine = copied.section(u'\n', -2, -2);
+        const auto* rangePanel = window.findChild<RangePanel*>();
+        QVERIFY(rangeLine.startsWith(QStringLiteral("Villain range (%1): ").arg(rangePanel->rangeName())));
+        QVERIFY(ranges::readRange(rangeLine.section(QStringLiteral("): "), 1).toStdString()).Weights ==
+                rangePanel->range());
         FrmTavolin other;
         testing::showActive(other);
         TableProbe pasted(other);
         QTest::keyClick(&other, Qt::Key_V, Qt::ControlModifier);
         QVERIFY(pasted.shown() == probe.shown() && pasted.bet(0)->text() == probe.bet(0)->text());
         QCOMPARE(other.handText(), copied);
+
+        // A hand-history fragment: hole cards, the latest street's board, the pot where a street gives it.
+        QVERIFY(other.pasteHand(QStringLiteral("Dealt to Hero [Ah Kh]\n*** FLOP *** [Qh 7d 2c] (Pot: 120)\n"
+                                               "Villain: bets 60\n*** TURN *** [Qh 7d 2c] [5s]")));
+        QCOMPARE(pasted.slotCards() + u'|' + pasted.bet(0)->text(), QStringLiteral("Ah Kh Qh 7d 2c 5s|120"));
+        QVERIFY(!other.pasteHand(QStringLiteral("Dealt to Hero [Ah Kx]")));
+        QCOMPARE(pasted.slotCards(), QStringLiteral("Ah Kh Qh 7d 2c 5s"));
+        // Every real Hold'em history with a hero sets up the hero's two cards and a board of its own cards;
+        // another game is refused and leaves the table as it was.
+        int dealt = 0;
+        for (QDirIterator files(QStringLiteral(TAVOLIN_HH_SAMPLES "/pokerstars"), {QStringLiteral("*.txt")},
+                                QDir::Files, QDirIterator::Subdirectories);
+             files.hasNext();) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString hand = QString::fromUtf8(file.readAll());
+            if (!hand.contains(QStringLiteral("Dealt to "))) continue;
+            ++dealt;
+            const QString table = other.handText();
+            const bool holdem = hand.contains(QStringLiteral("Hold'em"));
+            QCOMPARE(other.pasteHand(hand), holdem);
+            if (!holdem) {
+                QCOMPARE(other.handText(), table);
+                continue;
+            }
+            const QStringList cards = pasted.slotCards().split(u' ');
+            QVERIFY(cards.size() >= 2 && cards.size() != 3 && cards.size() != 4);
+            for (const QString& card : cards)
+                QVERIFY(hand.contains(card));
+        }
+        QVERIFY(dealt > 0);
     }
 
     // Practice deals onto the table with the report hidden, keys typed on the table answer, the answer
@@ -125,10 +173,13 @@ private slots:
         TableProbe probe(window);
         probe.pick(QStringLiteral("Ad 7d 3s 4c 5h"));
         probe.typeAmount(1, QStringLiteral("1,5"));
-        const QString before = window.handText();
         auto* rangePanel = window.findChild<RangePanel*>();
-        QTest::keyClicks(rangePanel->findChild<QLineEdit*>(), QStringLiteral("QQ+, AKs"));
+        auto* rangeText = rangePanel->findChild<QLineEdit*>();
+        rangeText->selectAll();
+        QTest::keyClicks(rangeText, QStringLiteral("QQ+, AKs"));
+        QTest::keyClick(rangeText, Qt::Key_Return);
         const equity::HoldingWeights ownRange = rangePanel->range();
+        const QString before = window.handText();
         practice::SessionSettings settings;
         settings.Questions = {practice::QuestionKind::kDecision};
         settings.Filter.PreflopProfile = 1; // the profile box shows it already: its range comes all the same
@@ -140,7 +191,60 @@ private slots:
         QVERIFY(!probe.shown().empty() && rangePanel->range() == ranges::profileRange(1));
         QTest::keyClick(&window, Qt::Key_Escape);
         QCOMPARE(window.handText(), before);
-        QVERIFY(rangePanel->range() == ownRange && rangePanel->rangeName() == QStringLiteral("Custom"));
+        QVERIFY(rangePanel->range() == ownRange &&
+                rangePanel->rangeName() == QStringLiteral("Semiloose, edited"));
+    }
+
+    // The wheel over a slider, list or number box without the focus scrolls the column and changes nothing;
+    // with the focus it is the control's. During a practice question the cards, paste and Random keep the
+    // spot until it is answered. Check plays its examples and gives the hand back.
+    void controlsKeepWhatThePlayerSet() {
+        FrmTavolin window;
+        testing::showActive(window);
+        TableProbe probe(window);
+        probe.pick(QStringLiteral("Ah Kh Qh 7d 2c"));
+        probe.typeAmount(0, QStringLiteral("100"));
+        auto* rangePanel = window.findChild<RangePanel*>();
+        QScrollArea* column = window.findChild<StudyColumn*>()->scroller(StudyColumn::Tab::kStudy);
+        auto* slider = rangePanel->findChild<QSlider*>();
+        auto* practice = window.findChild<PracticePanel*>();
+        const auto roll = [](QWidget* widget) {
+            QWheelEvent wheel(QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(widget, &wheel);
+        };
+        const equity::HoldingWeights range = rangePanel->range();
+        const QString before = window.handText();
+        QTRY_VERIFY(column->verticalScrollBar()->maximum() > 0);
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{slider, probe.villain(0), practice->findChild<QComboBox*>(),
+                                             practice->findChild<QSpinBox*>()})
+            roll(control);
+        QVERIFY(rangePanel->range() == range && window.handText() == before);
+        QVERIFY(column->verticalScrollBar()->value() > 0);
+        slider->setFocus();
+        roll(slider);
+        QVERIFY(rangePanel->range() != range &&
+                rangePanel->rangeName() == QStringLiteral("Semiloose, edited"));
+        probe.villain(0)->activated(1); // the profile picked again brings its range back
+        QVERIFY(rangePanel->range() == range && !rangePanel->isEdited());
+
+        window.findChild<QPushButton*>(QStringLiteral("cmdCheck"))->click();
+        QCOMPARE(window.handText(), before);
+
+        practice::SessionSettings settings;
+        settings.Questions = {practice::QuestionKind::kDecision};
+        practice->startPractice(settings);
+        const QString spot = probe.slotCards();
+        for (int j = 0; j < 52; ++j)
+            QTest::mouseClick(probe.card(j), Qt::LeftButton);
+        probe.button("cmdRandom")->click();
+        QVERIFY(!window.pasteHand(QStringLiteral("Ah Kh Qh 7d 2c")));
+        QVERIFY(probe.slotCards() == spot && probe.status().contains(QStringLiteral("Answer the question")));
+        window.setFocus();
+        QTest::keyClick(&window, Qt::Key_F);
+        probe.button("cmdRandom")->click();
+        QVERIFY(probe.slotCards() != spot);
     }
 
     void viewChoicesAndSizeAreRemembered() {
