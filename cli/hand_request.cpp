@@ -59,7 +59,11 @@ HandOutcome analyseRequest(const HandRequest& request, std::string_view decimalS
     if (!kept.Problem.empty()) return rejected(kept.Problem);
     const CardMask hole = result.Cards.Hole;
     const CardMask board = result.Cards.Board;
-    if (kept.Kept) range.Weights = equity::keepClasses(hole, board, range.Weights, *kept.Kept);
+    if (kept.Kept) {
+        range.Weights = equity::keepClasses(hole, board, range.Weights, *kept.Kept);
+        for (VillainRange& villain : villains)
+            villain.Weights = equity::keepClasses(hole, board, villain.Weights, *kept.Kept);
+    }
 
     HandOutcome outcome;
     outcome.Accepted = true;

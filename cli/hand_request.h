@@ -24,7 +24,7 @@ struct HandRequest {
     std::vector<std::string> Ranges;      // two or three villains' ranges for the multiway equity; the other
                                           // figures are against the first
     std::optional<std::string> HeroRange; // the hero's range against the villain's, by starting hand
-    std::vector<std::string> Keep; // the villain's range narrowed to these rows of the range on the board
+    std::vector<std::string> Keep; // each villain's range narrowed to these rows of the range on the board
 };
 
 // The report, its values and the exact figures when asked for, or a sentence saying what is wrong with the

@@ -38,9 +38,9 @@ Options (amounts are read as a player types them into the window: "100", "12.5",
                     deals are few, else sampled); the other figures use the first
   --hero-range TEXT the hero's range: adds its exact equity against the villain's range and the
                     equity of each starting hand of it
-  --keep CLASSES    narrow the villain's range to these rows of the range on this board,
-                    comma-separated or given again: "top pair, flush draw"; the names are those
-                    of the table --equity prints
+  --keep CLASSES    narrow the villain's range (each one's) to these rows of the range on this
+                    board, comma-separated or given again: "top pair, flush draw"; the names are
+                    those of the table --equity prints
 
 Practice spots (--deal writes them as batch lines that --batch reads back):
   --deal N          deal N random spots: hole cards, a board, a pot, a stack and the villain's

@@ -16,9 +16,9 @@ struct SpotFilter {
     std::optional<Street> OnStreet;
     std::optional<BoardKind> Board;
     std::optional<int> PreflopProfile; // 0..3; the nearest of these for any other number
-    // The villain's bet is the usual size that makes calling closest to right or wrong against the range that
-    // bets it, dealing again until one comes at least this close (see dealCloseSpot); nullopt: a size drawn
-    // at random from 1/3 pot to pot.
+    // The villain's bet: one of the usual sizes, chosen so that calling is a close decision against the range
+    // that bets it, dealing again until a spot comes at least this close (see dealCloseSpot); nullopt: a size
+    // drawn at random from 1/3 pot to pot.
     std::optional<Closeness> CloseBet = Closeness::kWithin12;
 };
 
