@@ -166,6 +166,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             return UsageError{"--deal writes spots; it takes no cards and no --batch"};
         if (const auto option = firstGiven(app, kHandOnly))
             return UsageError{*option + " does not go with --deal"};
+        if (close && deal.Leak)
+            return UsageError{"--close does not go with --leak: a leak's spots keep its closeness"};
         deal.Filter.PreflopProfile = preflop;
         deal.Keep = keep;
         deal.Journal = journalOptions.Journal;
