@@ -1,4 +1,4 @@
-// What a decision is weighed against when several opponents are in, and the board in the order dealt.
+// A decision against several opponents, and the board in the order dealt.
 #include "cli/history_output.h"
 #include "equity/multiway_equity.h"
 #include "history/history_reader.h"
@@ -19,36 +19,25 @@ Hand readWith(const std::string& text, const equity::HoldingWeights& range) {
     return entry && std::holds_alternative<Hand>(*entry) ? std::get<Hand>(*entry) : Hand{};
 }
 
-// The hero's all-in raise against two opponents is weighed by the equity against both holding the
-// profile's range at once, as the multiway library gives it (sampled on both sides, hence the margin).
+// The all-in raise against two opponents: the equity against both holding the profile's range at once, as
+// the library gives it (both sampled, hence the margin), the same on every reading, and its verdict.
 TEST(MultiwayDecision, EquityAgainstEachOpponentsRangeAndItsVerdict) {
     for (const int profile : {0, 3}) {
         const equity::HoldingWeights range = ranges::profileRange(profile);
         const Hand hand = readWith(written::kTournament, range);
-        ASSERT_EQ(hand.Decisions.size(), 2U);
-        const Decision& raise = hand.Decisions[1];
-        ASSERT_EQ(raise.Opponents, 2);
+        const Decision& raise = hand.Decisions.at(1);
         const std::vector<equity::HoldingWeights> both{range, range};
-        const equity::MultiwayEquity library = equity::multiwayEquity(hand.Hole, raise.Board, both);
-        ASSERT_TRUE(raise.Equity.has_value());
-        EXPECT_NEAR(*raise.Equity, library.Equity, 0.02);
-        EXPECT_TRUE(raise.Verdict && raise.Verdict->starts_with("raised "));
+        ASSERT_TRUE(raise.Opponents == 2 && raise.Equity);
+        EXPECT_NEAR(*raise.Equity, equity::multiwayEquity(hand.Hole, raise.Board, both).Equity, 0.02);
         EXPECT_EQ(readWith(written::kTournament, range).Decisions[1].Equity, raise.Equity);
+        EXPECT_TRUE(raise.Verdict && raise.Verdict->starts_with("raised "));
     }
-}
-
-// A flop listed out of rank order is kept so, on the hand's line and on each decision's.
-TEST(MultiwayDecision, TheBoardComesOutAsDealt) {
-    std::string text = written::kRunTwice;
+    std::string text = written::kRunTwice; // and a flop listed out of rank order stays so
     for (std::size_t at; (at = text.find("Kd 8s 3c")) != std::string::npos;)
         text.replace(at, 8, "3c Kd 8s");
-    const equity::HoldingWeights range = ranges::profileRange(1);
-    const Hand hand = readWith(text, range);
-    const std::vector<std::string> lines = cli::handLines("f", hand);
-    ASSERT_EQ(lines.size(), 2U);
-    EXPECT_EQ(nlohmann::json::parse(lines[0]).at("board"), "3c Kd 8s 2h Ks");
-    EXPECT_EQ(nlohmann::json::parse(lines[1]).at("board"), "3c Kd 8s");
-    EXPECT_EQ(nlohmann::json::parse(lines[1]).at("reason"), nullptr);
+    const std::vector<std::string> lines = cli::handLines("f", readWith(text, ranges::profileRange(1)));
+    EXPECT_EQ(nlohmann::json::parse(lines.at(0)).at("board"), "3c Kd 8s 2h Ks");
+    EXPECT_EQ(nlohmann::json::parse(lines.at(1)).at("board"), "3c Kd 8s");
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 #include "practice/spot_dealer.h"
 #include "practice/spot_reading.h"
 #include "practice/strength_tier.h"
-#include "ranges/profiles.h"
 
-#include <algorithm>
 #include <bit>
 #include <gtest/gtest.h>
 #include <vector>
@@ -56,22 +54,8 @@ TEST(SpotDealer, SameSeedSameSpotsEverywhere) {
     const SpotFilter filter{Street::kTurn, BoardKind::kPaired, std::nullopt, std::nullopt};
     EXPECT_EQ(dealSpots(7, filter, 20), dealSpots(7, filter, 20));
     EXPECT_NE(dealSpots(7, filter, 20), dealSpots(8, filter, 20));
-    EXPECT_EQ(dealSpots(3, {}, 5), dealSpots(3, {}, 5));
     EXPECT_EQ(describeSpot(dealSpots(2026, {{}, {}, {}, std::nullopt}, 1)[0]),
               "3d 9d | Ts Jd 2h 9h 8d | pot 100, bet 67 (2/3 pot), stack 67 | Nit/Tight");
-}
-
-// By default the villain's bet is one of the usual options, none of which comes closer to the price, and
-// within 12 points of it unless no spot in the dealer's search had one.
-TEST(SpotDealer, ChoosesTheBetThatMakesTheCallClose) {
-    for (const Spot& spot : dealSpots(11, {}, 20)) {
-        SCOPED_TRACE(describeSpot(spot));
-        const auto options = betOptions(holeMask(spot), boardMask(spot), spot.Pot, spot.Stack,
-                                        ranges::profileRange(spot.PreflopProfile));
-        const auto dealt = std::ranges::find(options, spot.VillainBet, &BetOption::Bet);
-        ASSERT_NE(dealt, options.end());
-        EXPECT_EQ(dealt->Close, std::ranges::min(options, {}, &BetOption::Close).Close);
-    }
 }
 
 // The board kinds read the report's texture words; the kinds overlap as a player would expect.
