@@ -1,4 +1,5 @@
 #include "practice/close_spot_dealer.h"
+#include "practice/spot_dealer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,11 +15,12 @@ void closeSpots(benchmark::State& state) {
     const auto farthest = static_cast<practice::Closeness>(state.range(0));
     double within5 = 0, within12 = 0, callRight = 0, deals = 0;
     for (auto _ : state) {
-        practice::SpotDealer dealer(2026, {});
+        practice::SpotDealer dealer(2026, {{}, {}, {}, std::nullopt});
         tavolin::RandomSource random(7);
         within5 = within12 = callRight = deals = 0;
         for (int i = 0; i < kSpots; ++i) {
-            const practice::CloseSpot spot = practice::dealCloseSpot(dealer, random, farthest);
+            const practice::CloseSpot spot =
+                practice::dealCloseSpot([&dealer] { return dealer.next(); }, random, farthest);
             within5 += spot.Bet.Close == practice::Closeness::kWithin5;
             within12 += spot.Bet.Close != practice::Closeness::kFar;
             callRight += spot.Bet.Gap > 0.0;

@@ -66,6 +66,15 @@ std::string readProfileKey(const std::string& key, const json& value, HandReques
     return {};
 }
 
+std::string readTexts(const std::string& key, const json& value, std::vector<std::string>& texts) {
+    const bool allTexts = value.is_array() && std::all_of(value.begin(), value.end(),
+                                                          [](const json& item) { return item.is_string(); });
+    if (!allTexts) return "\"" + key + "\" must be a list of strings";
+    for (const json& item : value)
+        texts.push_back(item.get<std::string>());
+    return {};
+}
+
 // Reads one key of a batch line into `request`; an empty string when it is sound, else what is wrong.
 std::string readKey(const std::string& key, const json& value, HandRequest& request) {
     const auto text =
@@ -77,11 +86,13 @@ std::string readKey(const std::string& key, const json& value, HandRequest& requ
         (key == "equity" ? request.Equity : request.VillainCount) = value.get<bool>();
         return {};
     }
-    if (key == "range") {
-        if (!value.is_string()) return "\"range\" must be a string";
-        request.Range = value.get<std::string>();
+    if (key == "range" || key == "heroRange") {
+        if (!value.is_string()) return "\"" + key + "\" must be a string";
+        (key == "range" ? request.Range : request.HeroRange) = value.get<std::string>();
         return {};
     }
+    if (key == "ranges" || key == "keep")
+        return readTexts(key, value, key == "ranges" ? request.Ranges : request.Keep);
     return key == "id" ? std::string() : "unknown key \"" + key + "\"";
 }
 

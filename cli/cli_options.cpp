@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "cli/journal_options.h"
+#include "cli/kept_class_names.h"
 #include "cli/profile_names.h"
 
 #include <CLI/CLI.hpp>
@@ -12,10 +13,10 @@ namespace tavolin::cli {
 namespace {
 
 constexpr int kMaxDeal = 1000000;
-const std::vector<std::string> kDealOnly{"--seed", "--street", "--board", "--leak"};
+const std::vector<std::string> kDealOnly{"--seed", "--street", "--board", "--leak", "--close"};
 const std::vector<std::string> kHandOnly{"--pot",           "--hero-bet", "--villain-bet", "--stack",
                                          "--postflop",      "--raw",      "--json",        "--equity",
-                                         "--villain-count", "--range"};
+                                         "--villain-count", "--range",    "--hero-range"};
 
 // An option whose value is read as it arrives, so that a bad one names the option and what it takes.
 void addReadOption(CLI::App& app, const std::string& name, const std::string& takes,
@@ -97,7 +98,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     app.add_flag("--raw", single.Raw);
     app.add_flag("--json", single.Json);
     app.add_flag("--equity", hand.Equity);
-    app.add_option_function<std::string>("--range", [&hand](const std::string& text) { hand.Range = text; });
+    std::vector<std::string> rangeTexts;
+    app.add_option("--range", rangeTexts)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_option_function<std::string>("--hero-range",
+                                         [&hand](const std::string& text) { hand.HeroRange = text; });
+    std::vector<std::string> keep;
+    app.add_option("--keep", keep)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    bool close = false;
+    app.add_flag("--close", close);
     addReadOption(app, "--deal", "a number of spots from 1 to " + std::to_string(kMaxDeal),
                   [&deal](const std::string& value) { return readWhole(value, deal.Count, 1, kMaxDeal); });
     addReadOption(app, "--seed", "a whole number from 0 to 18446744073709551615",
@@ -128,6 +136,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         if (extra != "--") return UsageError{"unknown option " + extra};
     }
     hand.Preflop = preflop.value_or(hand.Preflop);
+    if (rangeTexts.size() > 3) return UsageError{"--range is given once per villain, at most three times"};
+    if (rangeTexts.size() == 1) hand.Range = rangeTexts.front();
+    if (rangeTexts.size() > 1) hand.Ranges = rangeTexts;
+    const KeptReading kept = readKeptClasses(keep);
+    if (!kept.Problem.empty()) return UsageError{"--keep: " + kept.Problem};
+    keep.clear();
+    for (int row = 0; kept.Kept && row < equity::kBoardClassCount; ++row) {
+        if (kept.Kept->test(static_cast<std::size_t>(row)))
+            keep.emplace_back(equity::boardClassName(static_cast<equity::BoardClass>(row)));
+    }
+    if (close) deal.Filter.CloseBet = practice::Closeness::kWithin5;
     if (auto command = journalCommand(app, journalOptions, deal, preflop, batch || !positional.empty()))
         return *command;
     if (history) {
@@ -137,6 +156,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             return UsageError{*option + " does not go with --history"};
         if (const auto option = firstGiven(app, kDealOnly))
             return UsageError{*option + " does not go with --history"};
+        if (!keep.empty()) return UsageError{"--keep does not go with --history"};
         if (positional.empty())
             return UsageError{"--history reads the hand-history files given after it (- for standard input)"};
         return HistoryRequest{positional, hand.Preflop};
@@ -146,7 +166,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             return UsageError{"--deal writes spots; it takes no cards and no --batch"};
         if (const auto option = firstGiven(app, kHandOnly))
             return UsageError{*option + " does not go with --deal"};
+        if (close && deal.Leak)
+            return UsageError{"--close does not go with --leak: a leak's spots keep its closeness"};
         deal.Filter.PreflopProfile = preflop;
+        deal.Keep = keep;
         deal.Journal = journalOptions.Journal;
         return deal;
     }
@@ -161,6 +184,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
                               ? "give the hole cards and the board, such as \"Ad 7d\" \"3s 4c 5h\""
                               : "too many arguments: quote the cards, such as \"Ad 7d\""};
     }
+    hand.Keep = keep;
     hand.Hole = positional[0];
     hand.Board = positional[1];
     return single;

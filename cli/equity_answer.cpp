@@ -3,6 +3,7 @@
 #include "analysis/number_format.h"
 #include "cards/card_text.h"
 #include "equity/exact_equity.h"
+#include "equity/kept_classes.h"
 #include "equity/next_card.h"
 #include "equity/range_on_board.h"
 #include "ranges/profiles.h"
@@ -20,13 +21,9 @@ ordered_json shares(const equity::EquityResult& result) {
     return {{"equity", result.Equity}, {"win", result.Win}, {"tie", result.Tie}};
 }
 
-std::string percent(double share, std::string_view separator) {
-    return formatFixed(100.0 * share, 2, separator) + "%";
-}
-
 std::string equityLine(std::string_view against, const equity::EquityResult& result, std::string_view sep) {
-    return "Exact equity vs " + std::string(against) + ": " + percent(result.Equity, sep) + " (win " +
-           percent(result.Win, sep) + ", tie " + percent(result.Tie, sep) + ")\n";
+    return "Exact equity vs " + std::string(against) + ": " +
+           sharesText(result.Equity, result.Win, result.Tie, sep) + "\n";
 }
 
 // One row of the table for people: a name column, then three numbers aligned on the right.
@@ -39,8 +36,19 @@ std::string tableRow(std::string name, const std::string& holdings, const std::s
     return name + right(holdings, 10) + right(share, 8) + right(beatHero, 11) + "\n";
 }
 
+// The hero's equity against the holdings of one row alone; null for an empty row.
+ordered_json rowEquity(equity::CardMask hero, equity::CardMask board, const VillainRange& range, int row) {
+    equity::KeptClasses kept;
+    kept.set(static_cast<std::size_t>(row));
+    const equity::EquityResult result =
+        equity::exactEquity(hero, board, equity::keepClasses(hero, board, range.Weights, kept));
+    return result.Holdings > 0 ? ordered_json(result.Equity) : ordered_json();
+}
+
 // Made rows first, then the draws on a flop or turn; the table for people leaves out empty rows.
-std::string addBoardRows(const equity::RangeOnBoard& onBoard, std::string_view sep, EquityFigures& figures) {
+std::string addBoardRows(equity::CardMask hero, equity::CardMask board, const VillainRange& range,
+                         std::string_view sep, EquityFigures& figures) {
+    const equity::RangeOnBoard onBoard = equity::rangeOnBoard(hero, board, range.Weights);
     ordered_json rows = ordered_json::array();
     std::string table = tableRow("The range on this board:", "holdings", "share", "beat hero");
     const int count = onBoard.HasDraws ? equity::kBoardClassCount : equity::kMadeClassCount;
@@ -48,7 +56,11 @@ std::string addBoardRows(const equity::RangeOnBoard& onBoard, std::string_view s
         const equity::BoardClassRow& row = onBoard.Rows[static_cast<std::size_t>(i)];
         const std::string name(equity::boardClassName(static_cast<equity::BoardClass>(i)));
         rows.push_back(
-            {{"class", name}, {"holdings", row.Holdings}, {"share", row.Share}, {"beatHero", row.BeatHero}});
+            {{"class", name},
+             {"holdings", row.Holdings},
+             {"share", row.Share},
+             {"beatHero", row.BeatHero},
+             {"heroEquity", row.Holdings > 0.0 ? rowEquity(hero, board, range, i) : ordered_json()}});
         if (row.Holdings <= 0.0) continue;
         table += tableRow("  " + name, formatFixed(row.Holdings, 1, sep),
                           formatFixed(100.0 * row.Share, 1, sep) + "%", formatFixed(row.BeatHero, 1, sep));
@@ -99,6 +111,20 @@ VillainRange chooseRange(const std::optional<std::string>& text, int preflopProf
     return range;
 }
 
+void appendFigures(EquityFigures& figures, EquityFigures more) {
+    figures.Json.update(more.Json);
+    figures.Text += more.Text;
+}
+
+std::string percent(double share, std::string_view separator) {
+    return formatFixed(100.0 * share, 2, separator) + "%";
+}
+
+std::string sharesText(double equity, double win, double tie, std::string_view separator) {
+    return percent(equity, separator) + " (win " + percent(win, separator) + ", tie " +
+           percent(tie, separator) + ")";
+}
+
 EquityFigures equityFigures(equity::CardMask hero, equity::CardMask board, const VillainRange& range,
                             std::string_view ruleOuts, std::string_view sep) {
     static const equity::HoldingWeights kAnyTwoCards = equity::anyTwoCards();
@@ -121,7 +147,7 @@ EquityFigures equityFigures(equity::CardMask hero, equity::CardMask board, const
     }
     figures.Text += "Range (" + range.Name + ", " + formatFixed(versusRange.Weight, 1, sep) +
                     " live holdings): " + (text.empty() ? "none" : text) + "\n";
-    const std::string table = addBoardRows(equity::rangeOnBoard(hero, board, range.Weights), sep, figures);
+    const std::string table = addBoardRows(hero, board, range, sep, figures);
     if (versusRange.Holdings > 0) addNextCards(hero, board, range, ruleOuts, figures);
     figures.Text += table;
     return figures;

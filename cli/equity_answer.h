@@ -25,6 +25,13 @@ struct EquityFigures {
     std::string Text; // the same in lines ending in "\n", numbers with the report's separator
 };
 
+// Adds `more`'s keys and lines after those of `figures`.
+void appendFigures(EquityFigures& figures, EquityFigures more);
+
+// "41.20%" and "41.20% (win 40.00%, tie 2.40%)" for shares from 0 to 1.
+std::string percent(double share, std::string_view separator);
+std::string sharesText(double equity, double win, double tie, std::string_view separator);
+
 // `hero` holds two cards and `board` three to five; `ruleOuts` is the report's Outs as printed.
 EquityFigures equityFigures(equity::CardMask hero, equity::CardMask board, const VillainRange& range,
                             std::string_view ruleOuts, std::string_view decimalSeparator);

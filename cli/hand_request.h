@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavolin::cli {
 
@@ -18,12 +19,17 @@ struct HandRequest {
     int Preflop = 1;
     int Postflop = 1;
     bool VillainCount = false;
-    bool Equity = false;              // add the exact equity figures
-    std::optional<std::string> Range; // the villain's range as typed; else the preflop profile's
+    bool Equity = false;                  // add the exact equity figures
+    std::optional<std::string> Range;     // the villain's range as typed; else the preflop profile's
+    std::vector<std::string> Ranges;      // two or three villains' ranges for the multiway equity; the other
+                                          // figures are against the first
+    std::optional<std::string> HeroRange; // the hero's range against the villain's, by starting hand
+    std::vector<std::string> Keep; // each villain's range narrowed to these rows of the range on the board
 };
 
 // The report, its values and the exact figures when asked for, or a sentence saying what is wrong with the
-// cards or the range.
+// cards, a range or a class name. A hero range, two or three ranges or kept classes ask for the figures too;
+// a villain's bet above 0 adds the range that bets it.
 struct HandOutcome {
     bool Accepted = false;
     std::string Report;            // when accepted: the exact report, CR LF line ends

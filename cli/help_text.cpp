@@ -7,7 +7,7 @@ const std::string_view kHelpText = R"(tavolin-report - the Tavolin hand analysis
 Usage:
   tavolin-report HOLE BOARD [options]
   tavolin-report --batch < hands.jsonl > answers.jsonl
-  tavolin-report --deal N [--seed S] [--street S] [--board K] [--preflop P] > spots.jsonl
+  tavolin-report --deal N [--seed S] [--street S] [--board K] [--preflop P] [--close] > spots.jsonl
   tavolin-report --deal N --leak K [--seed S] [--preflop P] [--journal PATH] > spots.jsonl
   tavolin-report --practice [--count N] [--questions LIST] [--review] [--journal PATH] [filters]
   tavolin-report --journal-export [--since YYYY-MM-DD] [--journal PATH] > answers.jsonl
@@ -33,11 +33,23 @@ Options (amounts are read as a player types them into the window: "100", "12.5",
                     the range on this board and, on a flop or turn, the true outs
   --range TEXT      the villain's range, as in "QQ+, AKs, AJo+, 88-55, K9s-K6s, AhKh, AQo:0.5";
                     without it the preflop profile's: nit top 12%, semiloose 25%, loose 40%,
-                    fish 70% of the starting hands
+                    fish 70% of the starting hands. Given two or three times, one range per
+                    villain: adds the hero's equity against them all at once (exact when the
+                    deals are few, else sampled); the other figures use the first
+  --hero-range TEXT the hero's range: adds its exact equity against the villain's range and the
+                    equity of each starting hand of it
+  --keep CLASSES    narrow the villain's range (each one's) to these rows of the range on this
+                    board, comma-separated or given again: "top pair, flush draw"; the names are
+                    those of the table --equity prints
 
 Practice spots (--deal writes them as batch lines that --batch reads back):
-  --deal N          deal N random spots: hole cards, a board, a pot, the villain's bet as a
-                    common fraction of the pot and a stack, one JSON line each, with an "id"
+  --deal N          deal N random spots: hole cards, a board, a pot, a stack and the villain's
+                    bet, one JSON line each, with an "id". The bet is the usual size (1/4 pot
+                    to 1.5 pot, or all-in) that makes calling closest to a coin flip against
+                    the part of the range that bets it: about half the spots within 5 points of
+                    the price, four in five within 12
+  --close           only spots within 5 points of the price
+  --keep CLASSES    write "keep" into every line (see above)
   --seed S          the seed (default 1): the same seed and filters give the same lines
   --street S        only flop, turn or river spots
   --board K         only boards the report reads as dry, coordinated, paired or flush
@@ -49,7 +61,7 @@ Practice in the terminal (answers are saved in the journal):
   --practice        deal spots and ask, one question per line; answer one per line: the
                     strength n w m s v u (or the tier's name), outs and equity as numbers,
                     the decision c or f. End of input or q ends the session with the score.
-                    --seed, --street, --board and --preflop filter the spots as for --deal
+                    --seed, --street, --board, --preflop and --close shape the spots as for --deal
   --count N         stop after N spots
   --questions LIST  some of tier,outs,equity,decision (default all four)
   --review          the spots due for review first: a wrong answer brings its spot back at
@@ -83,19 +95,27 @@ rejected; the batch goes on. "fields" holds the report's values: "hand", "board"
 "pmeNextCard" (percent, as printed), "spr", "commitment" and "betterVillainHands"
 ({"better":b,"tried":n}); null where the report has no such line.
 
-The keys "equity":true and "range":"TEXT" work as --equity and --range. With "equity":true the
-answer gains "equity": {"random": {"equity","win","tie","holdings","runouts"}, "range": {"text",
-"holdings","equity","win","tie"}, "board": [{"class","holdings","share","beatHero"}, ...]} (shares
-from 0 to 1; holdings weighted), and on a flop or turn "nextCard": [{"card":"9h","equity":e}, ...]
+The keys "equity":true, "range":"TEXT", "ranges":["TEXT","TEXT"], "heroRange":"TEXT" and
+"keep":["top pair",...] work as --equity, --range (once, or once per villain), --hero-range and
+--keep. With "equity":true the answer gains "equity": {"random": {"equity","win","tie","holdings",
+"runouts"}, "range": {"text","holdings","equity","win","tie"}, "board": [{"class","holdings",
+"share","beatHero","heroEquity"}, ...]} (shares from 0 to 1; holdings weighted; heroEquity against
+that row's holdings alone), and on a flop or turn "nextCard": [{"card":"9h","equity":e}, ...]
 (every unseen card) and "trueOuts": {"cards":[...],"kind":"behind"} (the cards that bring the hero
 to at least 50% against the range), or "kind":"ahead" (the cards that put the hero below 50%).
-A range that cannot be read is an error naming the token.
+With a villain's bet above 0 it gains "betting": {"text","holdings","equity","win","tie","model"}:
+the part of the range that bets (value hands, draws and just enough bluffs for the bet's price;
+weights in the text rounded to 2 decimals) and the hero's equity against it. A hero range adds
+"heroRange": {"text","holdings","equity","win","tie"} and "grid": [{"hand":"AKs","holdings",
+"equity"}, ...] (the starting hands with live holdings, in the range grid's order); two or three
+ranges add "multiway": {"equity","win","tie","exact","stdError","samples"}. A range or a class
+name that cannot be read is an error naming it.
 
 Hand histories (--history): text files of hands that start "<room> Hand #123: Hold'em ..." or Open Hand
 History JSON, "-" for standard input; one JSON line per hand read, per hero decision after the
 flop and per hand skipped (with the reason), then {"type":"file","file","hands","read","skipped"}.
-Decisions are weighed against the --preflop profile's range (default semiloose) when one
-opponent is left; see the manual page for the keys and the verdicts.
+Decisions are weighed against the --preflop profile's range (default semiloose) for each
+opponent left, up to three; see the manual page for the keys and the verdicts.
 
 Example:
   tavolin-report "Ad 7d" "3s 4c 5h" --pot 100 --villain-bet 50 --stack 500 --preflop nit

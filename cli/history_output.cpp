@@ -51,16 +51,15 @@ std::string byRank(CardMask cards) {
     return text;
 }
 
-// The board street by street, up to `street`.
+// The board as it was dealt, up to `street`.
 std::string boardText(const history::Hand& hand, history::Street street) {
-    std::string text;
-    CardMask shown = 0;
+    std::size_t count = 0;
     for (const history::StreetState& state : hand.Streets) {
-        if (state.OnStreet > street) break;
-        const CardMask added = state.Board & ~shown;
-        if (added != 0) text += (text.empty() ? "" : " ") + byRank(added);
-        shown = state.Board;
+        if (state.OnStreet <= street) count = static_cast<std::size_t>(cardCount(state.Board));
     }
+    std::string text;
+    for (std::size_t i = 0; i < std::min(count, hand.DealtBoard.size()); ++i)
+        text += (text.empty() ? "" : " ") + cardName(hand.DealtBoard[i]);
     return text;
 }
 
@@ -103,20 +102,22 @@ std::vector<std::string> handLines(const std::string& file, const history::Hand&
                           {"net", money(hand.Net)},
                           {"decisions", hand.Decisions.size()}}));
     for (const history::Decision& decision : hand.Decisions) {
-        lines.push_back(dump({{"type", "decision"},
-                              {"id", hand.Id},
-                              {"street", kStreetNames[static_cast<std::size_t>(decision.OnStreet)]},
-                              {"hole", byRank(hand.Hole)},
-                              {"board", boardText(hand, decision.OnStreet)},
-                              {"pot", money(decision.Pot)},
-                              {"toCall", money(decision.ToCall)},
-                              {"stack", money(decision.Stack)},
-                              {"opponents", decision.Opponents},
-                              {"action", kActionNames[static_cast<std::size_t>(decision.Action)]},
-                              {"amount", money(decision.Amount)},
-                              {"price", share(decision.Price)},
-                              {"equity", share(decision.Equity)},
-                              {"verdict", decision.Verdict ? json(*decision.Verdict) : json()}}));
+        lines.push_back(dump(
+            {{"type", "decision"},
+             {"id", hand.Id},
+             {"street", kStreetNames[static_cast<std::size_t>(decision.OnStreet)]},
+             {"hole", byRank(hand.Hole)},
+             {"board", boardText(hand, decision.OnStreet)},
+             {"pot", money(decision.Pot)},
+             {"toCall", money(decision.ToCall)},
+             {"stack", money(decision.Stack)},
+             {"opponents", decision.Opponents},
+             {"action", kActionNames[static_cast<std::size_t>(decision.Action)]},
+             {"amount", money(decision.Amount)},
+             {"price", share(decision.Price)},
+             {"equity", share(decision.Equity)},
+             {"verdict", decision.Verdict ? json(*decision.Verdict) : json()},
+             {"reason", decision.Equity || decision.NoEquity.empty() ? json() : json(decision.NoEquity)}}));
     }
     return lines;
 }

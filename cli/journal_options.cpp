@@ -17,9 +17,9 @@ constexpr std::array<std::pair<std::string_view, practice::QuestionKind>, 4> kQu
     {"decision", practice::QuestionKind::kDecision},
 }};
 const std::vector<std::string> kPracticeOnly{"--count", "--questions", "--review"};
-const std::vector<std::string> kNotWithJournal{"--pot",           "--hero-bet", "--villain-bet", "--stack",
-                                               "--postflop",      "--raw",      "--json",        "--equity",
-                                               "--villain-count", "--range",    "--deal",        "--leak"};
+const std::vector<std::string> kNotWithJournal{
+    "--pot",    "--hero-bet",      "--villain-bet", "--stack", "--postflop", "--raw",        "--json",
+    "--equity", "--villain-count", "--range",       "--deal",  "--leak",     "--hero-range", "--keep"};
 
 std::optional<std::string> firstOf(const CLI::App& app, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
@@ -95,7 +95,7 @@ std::optional<CommandLine> journalCommand(const CLI::App& app, const JournalOpti
     if (!options.Practice) {
         if (const auto option = firstOf(app, kPracticeOnly))
             return UsageError{*option + " goes with --practice only"};
-        if (const auto option = firstOf(app, {"--seed", "--street", "--board", "--preflop"}))
+        if (const auto option = firstOf(app, {"--seed", "--street", "--board", "--preflop", "--close"}))
             return UsageError{*option + " goes with --practice or --deal only"};
     }
     if (options.Since && !options.Export) return UsageError{"--since goes with --journal-export only"};

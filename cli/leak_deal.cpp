@@ -50,7 +50,7 @@ int runLeakDeal(const DealRequest& request, std::ostream& out, std::ostream& err
                 << " dealt.\n";
             return 2;
         }
-        writeSpotLine(id, *spot, out);
+        writeSpotLine(id, *spot, request.Keep, out);
     }
     out.flush();
     return out.good() ? 0 : 1;

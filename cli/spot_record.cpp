@@ -69,10 +69,6 @@ std::optional<practice::Spot> spotOfRecord(const journal::SpotRecord& record) {
     spot.Pot = static_cast<int>(record.Pot);
     spot.VillainBet = static_cast<int>(record.VillainBet);
     spot.Stack = static_cast<int>(record.Stack);
-    for (int size = 0; size < practice::kBetSizeCount; ++size) {
-        const auto bet = static_cast<practice::BetSize>(size);
-        if (practice::betAmount(spot.Pot, bet) == spot.VillainBet) spot.Bet = bet;
-    }
     for (int profile = 0; profile < ranges::kProfileCount; ++profile) {
         if (ranges::profileName(profile) == record.RangeName) {
             spot.PreflopProfile = profile;

@@ -24,7 +24,8 @@ struct Decision {
     Move Action = Move::kCheck;
     Money Amount = 0;             // chips the action puts in
     std::optional<double> Price;  // ToCall / (Pot + ToCall), when there is something to call
-    std::optional<double> Equity; // the hero's all-in equity, heads-up only
+    std::optional<double> Equity; // the hero's all-in equity against one to three opponents' ranges
+    std::string NoEquity;         // why Equity is empty, when it is
     std::optional<std::string> Verdict;
     bool Flagged = false; // the verdict says the action went against the price
 };
@@ -50,6 +51,7 @@ struct Hand {
     std::string Hero;
     CardMask Hole = 0;
     CardMask Board = 0;                // the whole board (the first run's when the hand was run twice)
+    std::vector<Card> DealtBoard;      // its cards in the order they were dealt
     std::vector<PlayerResult> Players; // the players dealt in
     Money Net = 0;                     // the hero's
     Money Rake = 0;

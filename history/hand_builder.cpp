@@ -1,6 +1,7 @@
 #include "history/hand_builder.h"
 
 #include "equity/exact_equity.h"
+#include "equity/multiway_equity.h"
 #include "history/verdict.h"
 
 #include <algorithm>
@@ -83,13 +84,62 @@ private:
     Money Pot = 0;
 };
 
+// The board in the order the reader listed it, street by street; a street whose listed cards disagree with
+// its set of cards (a file naming a street twice) comes in rank order instead.
+std::vector<Card> dealtBoard(const HandRecord& record) {
+    std::vector<Card> board;
+    std::size_t next = 0;
+    for (std::size_t street = 1; street < record.NewCards.size(); ++street) {
+        const CardMask cards = record.NewCards[street];
+        const std::size_t count = static_cast<std::size_t>(cardCount(cards));
+        const std::size_t end = next + count;
+        CardMask listed = 0;
+        for (std::size_t i = next; i < end && end <= record.DealtBoard.size(); ++i)
+            listed |= maskOf(record.DealtBoard[i]);
+        if (listed == cards && end <= record.DealtBoard.size()) {
+            board.insert(board.end(), record.DealtBoard.begin() + static_cast<std::ptrdiff_t>(next),
+                         record.DealtBoard.begin() + static_cast<std::ptrdiff_t>(end));
+        } else {
+            for (const Card card : cardsIn(cards))
+                board.push_back(card);
+        }
+        next = end;
+    }
+    return board;
+}
+
+// Multiway pots are sampled to half a point, which a verdict in whole points can bear, and which the
+// sampling reaches well before its time limit, so that the same file gives the same lines.
+constexpr equity::MultiwayOptions kMultiwayOptions{1, 0.005, 1.0, 4e6};
+constexpr int kMaxOpponents = 3;
+
+std::optional<double> allInEquity(Decision& decision, CardMask hole,
+                                  const equity::HoldingWeights& villainRange) {
+    if (decision.Opponents > kMaxOpponents) {
+        decision.NoEquity = "more than three opponents";
+        return std::nullopt;
+    }
+    if (decision.Opponents == 1) {
+        const equity::EquityResult result = equity::exactEquity(hole, decision.Board, villainRange);
+        if (result.Holdings > 0) return result.Equity;
+    } else {
+        const std::vector<equity::HoldingWeights> ranges(static_cast<std::size_t>(decision.Opponents),
+                                                         villainRange);
+        const equity::MultiwayEquity result =
+            equity::multiwayEquity(hole, decision.Board, ranges, kMultiwayOptions);
+        if (result.Samples > 0) return result.Equity;
+    }
+    decision.NoEquity = "no holding of the range is live";
+    return std::nullopt;
+}
+
 void judge(Decision& decision, CardMask hole, const equity::HoldingWeights& villainRange) {
-    if (decision.Opponents != 1) return;
-    const equity::EquityResult result = equity::exactEquity(hole, decision.Board, villainRange);
-    if (result.Holdings == 0) return;
-    decision.Equity = result.Equity;
+    const auto equity = allInEquity(decision, hole, villainRange);
+    if (!equity) return;
+    const double result = *equity;
+    decision.Equity = result;
     if (!decision.Price) return;
-    if (const auto verdict = verdictOf(decision.Action, result.Equity, *decision.Price)) {
+    if (const auto verdict = verdictOf(decision.Action, result, *decision.Price)) {
         decision.Verdict = verdict->Words;
         decision.Flagged = verdict->Flagged;
     }
@@ -141,6 +191,7 @@ std::variant<Hand, Skip> buildHand(const HandRecord& record, const equity::Holdi
     }
     Replay(record, hand).run();
     hand.Board = hand.Streets.back().Board;
+    hand.DealtBoard = dealtBoard(record);
     if (villainRange != nullptr) {
         for (Decision& decision : hand.Decisions)
             judge(decision, hand.Hole, *villainRange);

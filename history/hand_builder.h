@@ -10,8 +10,9 @@
 namespace tavolin::history {
 
 // The hero's hand from a record: skipped when it is not hold'em or the hero's cards are unknown. With a
-// villain range, every heads-up decision gets its exact equity against it and a verdict; with several
-// opponents still in, or without a range, equity and verdict stay empty.
+// villain range, every decision against one opponent gets its exact equity against that range and a
+// verdict, and against two or three the equity against each of them holding a hand of it (see
+// multiwayEquity); with more opponents, or without a range, equity and verdict stay empty.
 std::variant<Hand, Skip> buildHand(const HandRecord& record, const equity::HoldingWeights* villainRange);
 
 } // namespace tavolin::history

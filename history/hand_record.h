@@ -54,6 +54,7 @@ struct HandRecord {
     std::vector<SeatedPlayer> Players;
     std::vector<Action> Actions;                   // in the order they happened
     std::array<CardMask, kStreetCount> NewCards{}; // the board cards each street turns (the first run's)
+    std::vector<Card> DealtBoard;                  // the same cards in the order the file lists them
     int Hero = -1;                                 // index of the player whose cards were dealt face up
     CardMask Hole = 0;
     Money Rake = 0;

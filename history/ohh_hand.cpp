@@ -122,8 +122,12 @@ std::variant<HandRecord, Problem> readHand(const json& ohh, bool raiseIsTotal) {
         const auto street = lookUp(kStreets, round.value("street", json()));
         if (!street) continue; // the showdown
         const auto index = static_cast<std::size_t>(*street);
-        if (const auto cards = cardsOf(round.value("cards", json())); cards && hand.NewCards[index] == 0)
+        const json& dealt = round.value("cards", json());
+        if (const auto cards = cardsOf(dealt); cards && hand.NewCards[index] == 0) {
             hand.NewCards[index] = *cards;
+            for (const json& card : dealt)
+                hand.DealtBoard.push_back(*readCard(card.get_ref<const std::string&>()));
+        }
         std::fill(streetBets.begin(), streetBets.end(), 0);
         const json& actions = round.value("actions", json::array());
         if (!actions.is_array()) return Problem{"a round's \"actions\" is not a list"};

@@ -67,6 +67,17 @@ std::optional<CardMask> lastBracketCards(string_view line) {
     return readCardList(line.substr(open + 1, close - open - 1));
 }
 
+// The cards of a list already read as a set, in the order written.
+std::vector<Card> cardsInOrder(string_view list) {
+    std::vector<Card> cards;
+    for (std::size_t start = 0; start < list.size();) {
+        const std::size_t end = std::min(list.find(' ', start), list.size());
+        if (const auto card = readCard(list.substr(start, end - start))) cards.push_back(*card);
+        start = end + 1;
+    }
+    return cards;
+}
+
 class TextHandReader {
 public:
     explicit TextHandReader(const TextHeader& header) {
@@ -144,6 +155,9 @@ std::optional<std::string> TextHandReader::readStreetMarker(string_view line) {
         const int expected = OnStreet == Street::kFlop ? 3 : 1;
         if (!cards || cardCount(*cards) != expected) return "unreadable board in " + quoted(line);
         Hand.NewCards[static_cast<std::size_t>(OnStreet)] = *cards;
+        const std::size_t open = line.rfind('[') + 1;
+        const std::vector<Card> dealt = cardsInOrder(line.substr(open, line.rfind(']') - open));
+        Hand.DealtBoard.insert(Hand.DealtBoard.end(), dealt.begin(), dealt.end());
         return std::nullopt;
     }
     if (line.starts_with("*** SUMMARY ***")) InSummary = true;

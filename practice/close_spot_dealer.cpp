@@ -7,13 +7,14 @@
 
 namespace tavolin::practice {
 
-CloseSpot dealCloseSpot(SpotDealer& dealer, RandomSource& random, Closeness farthest,
+CloseSpot dealCloseSpot(const std::function<Spot()>& draw, RandomSource& random, Closeness farthest,
                         const equity::BettingModel& model, int maxDeals) {
     std::optional<CloseSpot> closest;
     for (int deal = 1;; ++deal) {
-        const Spot spot = dealer.next();
+        Spot spot = draw();
         const auto bet = chooseCloseBet(holeMask(spot), boardMask(spot), spot.Pot, spot.Stack,
                                         ranges::profileRange(spot.PreflopProfile), random, model);
+        if (bet) spot.VillainBet = bet->Bet;
         if (bet && bet->Close <= farthest) return {spot, *bet, deal};
         if (bet && (!closest || std::fabs(bet->Gap) < std::fabs(closest->Bet.Gap)))
             closest = CloseSpot{spot, *bet};

@@ -16,11 +16,13 @@ struct BetFraction {
 };
 
 constexpr std::array<BetFraction, kBetSizeCount> kBetFractions{{
+    {"1/4 pot", 1, 4},
     {"1/3 pot", 1, 3},
     {"1/2 pot", 1, 2},
     {"2/3 pot", 2, 3},
     {"3/4 pot", 3, 4},
     {"pot", 1, 1},
+    {"1.5 pot", 3, 2},
 }};
 
 void appendCard(std::string& text, int card) {
@@ -84,6 +86,18 @@ int betAmount(int pot, BetSize size) {
     return (2 * pot * fraction.Numerator + fraction.Denominator) / (2 * fraction.Denominator);
 }
 
+std::string betName(const Spot& spot) {
+    if (spot.Pot < 1) return {};
+    for (int size = 0; size < kBetSizeCount; ++size) {
+        if (betAmount(spot.Pot, static_cast<BetSize>(size)) == spot.VillainBet)
+            return std::string(betSizeName(static_cast<BetSize>(size)));
+    }
+    if (spot.VillainBet == spot.Stack) return "all-in";
+    const int hundredths = (200 * spot.VillainBet + spot.Pot) / (2 * spot.Pot);
+    return std::to_string(hundredths / 100) + "." + std::to_string(hundredths % 100 / 10) +
+           std::to_string(hundredths % 10) + " pot";
+}
+
 float priceOfCall(const Spot& spot) {
     if (spot.Pot <= 0) return 0.0f;
     const float call = static_cast<float>(std::min(spot.VillainBet, spot.Stack));
@@ -93,8 +107,8 @@ float priceOfCall(const Spot& spot) {
 std::string describeSpot(const Spot& spot) {
     std::string text = holeText(spot) + " | " + boardText(spot);
     if (spot.Pot > 0) {
-        text += " | pot " + potText(spot) + ", bet " + villainBetText(spot) + " (" +
-                std::string(betSizeName(spot.Bet)) + "), stack " + stackText(spot);
+        text += " | pot " + potText(spot) + ", bet " + villainBetText(spot) + " (" + betName(spot) +
+                "), stack " + stackText(spot);
     }
     return text + " | " + std::string(ranges::profileName(spot.PreflopProfile));
 }

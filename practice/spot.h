@@ -15,8 +15,8 @@ using tavolin::CardMask;
 enum class Street { kFlop, kTurn, kRiver };
 
 // The villain's bet as a common fraction of the pot.
-enum class BetSize { kThird, kHalf, kTwoThirds, kThreeQuarters, kPot };
-constexpr int kBetSizeCount = 5;
+enum class BetSize { kQuarter, kThird, kHalf, kTwoThirds, kThreeQuarters, kPot, kPotAndHalf };
+constexpr int kBetSizeCount = 7;
 
 // One situation to practise on: the hero's cards, the board, and the bet the hero faces.
 // A spot without amounts (Pot == 0) is a pure card question, as in the straight-draw drill.
@@ -24,9 +24,8 @@ struct Spot {
     std::array<int, 2> Hole{};
     std::array<int, 5> Board{};
     int BoardCount = 3;
-    int Pot = 0; // the pot before the villain's bet, whole chips
-    BetSize Bet = BetSize::kHalf;
-    int VillainBet = 0;     // Bet of Pot, rounded to whole chips
+    int Pot = 0;            // the pot before the villain's bet, whole chips
+    int VillainBet = 0;     // any whole number of chips up to the stack
     int Stack = 0;          // the effective stack behind, never below VillainBet
     int PreflopProfile = 1; // the villain's preflop profile, 0..3 as in the window's list
 
@@ -47,8 +46,11 @@ std::string heroBetText(const Spot& spot);
 std::string villainBetText(const Spot& spot);
 std::string stackText(const Spot& spot);
 
-// "1/3 pot", "1/2 pot", "2/3 pot", "3/4 pot", "pot".
+// "1/4 pot", "1/3 pot", "1/2 pot", "2/3 pot", "3/4 pot", "pot", "1.5 pot".
 std::string_view betSizeName(BetSize size);
+// The spot's bet in words: the first size above whose amount it is, else "all-in" for the whole stack, else
+// its share of the pot to two decimals ("0.41 pot"); empty without a pot.
+std::string betName(const Spot& spot);
 // The bet of that size into `pot`, rounded half up to whole chips.
 int betAmount(int pot, BetSize size);
 

@@ -1,5 +1,6 @@
 #include "practice/spot_dealer.h"
 
+#include "practice/close_spot_dealer.h"
 #include "practice/spot_reading.h"
 
 #include <algorithm>
@@ -14,6 +15,8 @@ constexpr std::array<std::string_view, 3> kStreetNames{"flop", "turn", "river"};
 constexpr int kPotStep = 20;
 constexpr int kPotSteps = 20;
 constexpr int kStackQuarterPots = 48;
+constexpr std::array kDrawnSizes{BetSize::kThird, BetSize::kHalf, BetSize::kTwoThirds,
+                                 BetSize::kThreeQuarters, BetSize::kPot};
 
 } // namespace
 
@@ -33,6 +36,11 @@ SpotDealer::SpotDealer(std::uint64_t seed, const SpotFilter& filter) : Random(se
 }
 
 Spot SpotDealer::next() {
+    if (!Filter.CloseBet) return nextDrawn();
+    return dealCloseSpot([this] { return nextDrawn(); }, Random, *Filter.CloseBet).Dealt;
+}
+
+Spot SpotDealer::nextDrawn() {
     // Every kind of board comes up often enough on every street that drawing until one fits ends soon.
     for (;;) {
         const Spot spot = drawCandidate();
@@ -59,8 +67,9 @@ Spot SpotDealer::drawCandidate() {
     spot.PreflopProfile = Filter.PreflopProfile ? *Filter.PreflopProfile : Random.below(4);
     const int potSteps = 1 + Random.below(kPotSteps);
     spot.Pot = kPotStep * potSteps;
-    spot.Bet = static_cast<BetSize>(Random.below(kBetSizeCount));
-    spot.VillainBet = betAmount(spot.Pot, spot.Bet);
+    const BetSize size =
+        kDrawnSizes[static_cast<std::size_t>(Random.below(static_cast<int>(kDrawnSizes.size())))];
+    spot.VillainBet = betAmount(spot.Pot, size);
     const int quarterPots = 1 + Random.below(kStackQuarterPots);
     spot.Stack = std::max(spot.VillainBet, kPotStep / 4 * potSteps * quarterPots);
     return spot;

@@ -2,6 +2,7 @@
 
 #include "cards/random_source.h"
 #include "practice/board_kind.h"
+#include "practice/close_bet.h"
 #include "practice/spot.h"
 
 #include <cstdint>
@@ -15,6 +16,10 @@ struct SpotFilter {
     std::optional<Street> OnStreet;
     std::optional<BoardKind> Board;
     std::optional<int> PreflopProfile; // 0..3; the nearest of these for any other number
+    // The villain's bet: one of the usual sizes, chosen so that calling is a close decision against the range
+    // that bets it, dealing again until a spot comes at least this close (see dealCloseSpot); nullopt: a size
+    // drawn at random from 1/3 pot to pot.
+    std::optional<Closeness> CloseBet = Closeness::kWithin12;
 };
 
 // "flop", "turn", "river"; and back (nullopt for any other word).
@@ -30,6 +35,7 @@ public:
     Spot next();
 
 private:
+    Spot nextDrawn();
     Spot drawCandidate();
 
     RandomSource Random;

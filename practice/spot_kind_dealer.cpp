@@ -31,8 +31,19 @@ std::optional<SpotKind> readSpotKind(std::string_view street, std::string_view b
     return kind;
 }
 
+namespace {
+
+// A kind's closeness is judged against the whole range, so the bet is drawn, not chosen for the betting
+// range.
+SpotFilter drawnBets(SpotFilter filter) {
+    filter.CloseBet.reset();
+    return filter;
+}
+
+} // namespace
+
 SpotKindDealer::SpotKindDealer(std::uint64_t seed, const SpotKind& kind)
-    : Dealer(seed, kind.Cards), Kind(kind) {}
+    : Dealer(seed, drawnBets(kind.Cards)), Kind(kind) {}
 
 std::optional<Spot> SpotKindDealer::next() {
     int equities = 0;

@@ -58,6 +58,10 @@ TEST(CommandLine, ReadsOptionsNamesAndSaysWhatIsWrong) {
         {"--deal;2;--board;wet",
          "error: option --board takes dry, coordinated, paired or flush, not \"wet\""},
         {"--deal;2;--json", "error: --json does not go with --deal"},
+        {"--deal;2;--leak;1;--close", "error: --close does not go with --leak"},
+        {"Ad 7d;3s 4c 5h;--keep;top pair, pairs", "error: --keep: \"pairs\" is not a class"},
+        {"Ad 7d;3s 4c 5h;--range;AA;--range;KK;--range;QQ;--range;JJ",
+         "error: --range is given once per villain"},
         {"Ad 7d;3s 4c 5h;--seed;3", "error: --seed goes with --deal only"},
         {"Ad 7d;--bogus;--help", "help"},
     };

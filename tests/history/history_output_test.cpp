@@ -17,7 +17,7 @@ const std::map<std::string, Keys> kKeys{
     {"hand", {"type", "file", "id", "game", "limit", "hero", "hole", "board", "players", "net", "decisions"}},
     {"decision",
      {"type", "id", "street", "hole", "board", "pot", "toCall", "stack", "opponents", "action", "amount",
-      "price", "equity", "verdict"}},
+      "price", "equity", "verdict", "reason"}},
     {"skipped", {"type", "file", "id", "reason"}},
     {"file", {"type", "file", "hands", "read", "skipped"}},
 };

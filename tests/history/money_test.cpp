@@ -50,7 +50,7 @@ TEST(Money, AntesRaiseToAndAnAllInRaiseAgainstTwo) {
               std::tuple(387500, 100000, 237500, 2, Move::kRaise, 237500));
     EXPECT_EQ(std::pair(raise.HeroBet, raise.VillainBet), std::pair(Money{0}, Money{100000}));
     EXPECT_DOUBLE_EQ(*raise.Price, 1000.0 / 4875.0);
-    EXPECT_FALSE(raise.Equity); // against two opponents
+    EXPECT_FALSE(raise.Equity); // no range to weigh it against
     // The replay's streets: the pot before each, the board as dealt.
     ASSERT_EQ(hand.Streets.size(), 4U);
     EXPECT_EQ(hand.Streets[1].PotBefore, 187500);

@@ -1,4 +1,5 @@
 #include "practice/close_spot_dealer.h"
+#include "practice/spot_dealer.h"
 #include "ranges/profiles.h"
 
 #include <algorithm>
@@ -12,12 +13,13 @@ namespace {
 // drawn from the spot's closest group of options: the usual sizes rising, below the stack but for an all-in
 // up to two pots, priced bet / (pot + 2 bet). Close decisions only: all within 5.
 TEST(CloseBet, DealsCloseDecisionsAmongTheClosestOptions) {
-    SpotDealer dealer(2026, {});
+    SpotDealer dealer(2026, {{}, {}, {}, std::nullopt});
+    const auto draw = [&dealer] { return dealer.next(); };
     RandomSource random(7);
     constexpr int kSpots = 200;
     int within5 = 0, within12 = 0, callRight = 0;
     for (int i = 0; i < kSpots; ++i) {
-        const CloseSpot close = dealCloseSpot(dealer, random, Closeness::kWithin12);
+        const CloseSpot close = dealCloseSpot(draw, random, Closeness::kWithin12);
         const Spot& spot = close.Dealt;
         SCOPED_TRACE(describeSpot(spot));
         const auto options = betOptions(holeMask(spot), boardMask(spot), spot.Pot, spot.Stack,
@@ -39,9 +41,9 @@ TEST(CloseBet, DealsCloseDecisionsAmongTheClosestOptions) {
     EXPECT_GE(within5, kSpots / 2);
     EXPECT_GE(within12, kSpots * 8 / 10);
     EXPECT_TRUE(callRight >= kSpots * 35 / 100 && callRight <= kSpots * 65 / 100) << callRight;
-    EXPECT_EQ(dealCloseSpot(dealer, random, Closeness::kFar).Deals, 1);
+    EXPECT_EQ(dealCloseSpot(draw, random, Closeness::kFar).Deals, 1);
     for (int i = 0; i < 20; ++i)
-        EXPECT_LE(std::fabs(dealCloseSpot(dealer, random, Closeness::kWithin5).Bet.Gap), 0.05);
+        EXPECT_LE(std::fabs(dealCloseSpot(draw, random, Closeness::kWithin5).Bet.Gap), 0.05);
 }
 
 // The sizes rounded half up; with the nuts every bet is far and the closest, the biggest, is taken; no option
