@@ -82,7 +82,8 @@ void addNextCards(equity::CardMask hero, equity::CardMask board, const VillainRa
     std::string outNames;
     for (const Card card : cardsIn(outs.Cards)) {
         outCards.push_back(cardName(card));
-        outNames += " " + cardName(card);
+        outNames += ' ';
+        outNames += cardName(card);
     }
     figures.Json["nextCard"] = std::move(cards);
     figures.Json["trueOuts"] = {{"cards", std::move(outCards)}, {"kind", outs.Ahead ? "ahead" : "behind"}};
