@@ -20,8 +20,13 @@ QChartView* reviewChart(const journal::ReviewSummary& review) {
     for (std::size_t box = 0; box < review.ByBox.size(); ++box) {
         *spots << review.ByBox[box];
         most = std::max(most, review.ByBox[box]);
-        boxes->append(QString("box %1 (%2 d)").arg(box + 1).arg(journal::kBoxDays[box]));
+        boxes->append(QString::number(box + 1));
     }
+    // Bare box numbers fit under their bars in a narrow chart; the title gives each box's wait.
+    QStringList waits;
+    for (const int days : journal::kBoxDays)
+        waits << QString::number(days);
+    boxes->setTitleText(QString("box: back after %1 days").arg(waits.join(", ")));
     spots->setColor(QColor(200, 140, 40));
     auto* series = new QBarSeries;
     series->append(spots);
