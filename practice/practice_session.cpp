@@ -1,6 +1,7 @@
 #include "practice/practice_session.h"
 
 #include "equity/exact_equity.h"
+#include "practice/answer_error.h"
 #include "practice/straight_drill.h"
 #include "ranges/profiles.h"
 
@@ -8,13 +9,6 @@
 #include <numeric>
 
 namespace tavolin::practice {
-namespace {
-
-bool asks(const std::vector<QuestionKind>& questions, QuestionKind kind) {
-    return std::find(questions.begin(), questions.end(), kind) != questions.end();
-}
-
-} // namespace
 
 PracticeSession::PracticeSession(SessionSettings settings)
     : Settings(std::move(settings)), Dealer(Settings.Seed, Settings.Filter), DrillOrder(Settings.Seed) {
@@ -29,6 +23,15 @@ const std::vector<QuestionKind>& PracticeSession::questions() const {
 }
 
 const Deal& PracticeSession::deal() {
+    if (!Review.empty()) {
+        const Spot due = Review.front();
+        Review.pop_front();
+        return start(Deal{due, -1, DealSource::kReview});
+    }
+    if (KindDealer) {
+        if (const auto spot = KindDealer->next()) return start(Deal{*spot, -1, DealSource::kDrill});
+        KindDealer.reset(); // too rare to deal: fresh spots of any kind instead
+    }
     if (!Settings.StraightDrill) return start(Deal{Dealer.next(), -1});
     // Each pass over the examples takes a new order.
     if (NextExample == kStraightExampleCount) {
@@ -48,11 +51,21 @@ const Deal& PracticeSession::retry() {
     return start(oldest);
 }
 
+void PracticeSession::queueReview(const std::vector<Spot>& spots) {
+    Review.assign(spots.begin(), spots.end());
+}
+
+void PracticeSession::drill(const SpotKind& kind) {
+    KindDealer.emplace(Settings.Seed, kind);
+    Settings.StraightDrill = false;
+}
+
 const Deal& PracticeSession::start(Deal deal) {
     Current = deal;
     Reading = readSpot(Current.Cards);
     Revealed = false;
     Verdicts.clear();
+    Errors.clear();
     Equity.reset();
     return Current;
 }
@@ -61,11 +74,9 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
     if (Revealed) return Verdicts;
     Revealed = true;
     const std::vector<QuestionKind>& asked = questions();
-    if (asks(asked, QuestionKind::kEquity) || asks(asked, QuestionKind::kDecision)) {
-        const Spot& spot = Current.Cards;
-        Equity =
-            equity::exactEquity(holeMask(spot), boardMask(spot), villainRange(spot.PreflopProfile)).Equity;
-    }
+    // The journal keeps every spot's exact equity, asked about or not.
+    const Spot& spot = Current.Cards;
+    Equity = equity::exactEquity(holeMask(spot), boardMask(spot), villainRange(spot.PreflopProfile)).Equity;
     for (const QuestionKind kind : asked) {
         switch (kind) {
         case QuestionKind::kTier:
@@ -88,8 +99,10 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
         }
         }
     }
-    for (const Verdict& verdict : Verdicts)
+    for (const Verdict& verdict : Verdicts) {
         Score.record(verdict);
+        Errors.push_back(answerError(verdict.Kind, answers, Reading, Current, *Equity));
+    }
     const bool allRight =
         std::all_of(Verdicts.begin(), Verdicts.end(), [](const Verdict& v) { return v.Right; });
     if (!allRight) Missed.push_back(Current);
