@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -23,6 +24,8 @@ class AmountBox;
 class BoardRangeTable;
 class CardImage;
 class EquityPanel;
+class JournalLink;
+class NamedRangesBar;
 class PracticePanel;
 class RangePanel;
 class ReportBox;
@@ -49,6 +52,10 @@ public:
 
     // Remembers the window's size and view choices in `settings` between runs (none when never called).
     void rememberIn(QSettings* settings);
+    // Opens the journal at `path`, or the default one when empty, for practice and the saved ranges. One
+    // that cannot be used is left untouched: the status line says why and practice goes on unsaved.
+    void useJournal(const QString& path);
+    JournalLink* journalLink() const { return Journal.get(); }
 
     // The hand as one readable line, then the report.
     QString handText() const;
@@ -111,6 +118,8 @@ private:
     RangePanel* rangePanel = nullptr;
     BoardRangeTable* boardRangeTable = nullptr;
     PracticePanel* practicePanel = nullptr;
+    NamedRangesBar* namedRanges = nullptr;
+    std::unique_ptr<JournalLink> Journal;
 
     double PixelsPerTwip;
     QSettings* Settings = nullptr;
@@ -135,6 +144,8 @@ private:
     QString RangeNameBeforePractice;
     // A message for the status line until the table next changes, such as why a paste was refused.
     QString Notice;
+    // Why the journal is not saving, kept on the status line.
+    QString JournalProblem;
 };
 
 } // namespace tavolin

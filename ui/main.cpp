@@ -70,7 +70,11 @@ int main(int argc, char* argv[]) {
         QStringLiteral("size"),
         QStringLiteral("Draw the screenshot at this size (\"1600x1000\"); else the opening size."),
         QStringLiteral("size"));
-    parser.addOptions({screenshot, cards, amounts, size});
+    const QCommandLineOption journalPath(
+        QStringLiteral("journal"),
+        QStringLiteral("Keep practice and saved ranges in this journal file instead of the default one."),
+        QStringLiteral("path"));
+    parser.addOptions({screenshot, cards, amounts, size, journalPath});
     parser.process(app);
 
     // Made before the window, so that it outlives the window writing its size into it.
@@ -78,6 +82,8 @@ int main(int argc, char* argv[]) {
     tavolin::FrmTavolin window;
     // A screenshot shows the opening size and view, whatever this player chose before.
     if (!parser.isSet(screenshot)) window.rememberIn(&settings);
+    // A screenshot leaves the player's own journal alone.
+    if (!parser.isSet(screenshot) || parser.isSet(journalPath)) window.useJournal(parser.value(journalPath));
     window.show();
     if (!dealSample(window, parser.value(cards), parser.value(amounts))) return 2;
 

@@ -91,6 +91,10 @@ void RangePanel::loadProfile(int preflopIndex) {
     useRange(ranges::profileRange(preflopIndex), QString::fromUtf8(ranges::profileName(preflopIndex)), true);
 }
 
+void RangePanel::addControls(QWidget* controls) {
+    layout()->addWidget(controls);
+}
+
 void RangePanel::setDecimalSeparator(const QString& separator) {
     Separator = separator;
     showCount();

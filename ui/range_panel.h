@@ -32,6 +32,8 @@ public:
     QString rangeName() const { return Name; }
 
     void setDecimalSeparator(const QString& separator);
+    // Puts more controls under the slider, such as the saved ranges.
+    void addControls(QWidget* controls);
 
 signals:
     void rangeChanged();
