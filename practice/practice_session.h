@@ -52,7 +52,6 @@ public:
     const Deal& retry();
     // These spots come before any fresh one, in order (the spots due for review).
     void queueReview(const std::vector<Spot>& spots);
-    std::size_t reviewLeft() const { return Review.size(); }
     // Fresh spots are of this kind from now on, while the kind can be dealt at all.
     void drill(const SpotKind& kind);
 
