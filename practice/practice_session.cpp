@@ -46,8 +46,9 @@ const Deal& PracticeSession::deal() {
 
 const Deal& PracticeSession::retry() {
     if (Missed.empty()) return deal();
-    const Deal oldest = Missed.front();
+    Deal oldest = Missed.front();
     Missed.erase(Missed.begin());
+    oldest.Retry = true;
     return start(oldest);
 }
 
@@ -100,7 +101,7 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
         }
     }
     for (const Verdict& verdict : Verdicts) {
-        Score.record(verdict);
+        if (!Current.Retry) Score.record(verdict);
         Errors.push_back(answerError(verdict.Kind, answers, Reading, Current, *Equity));
     }
     const bool allRight =

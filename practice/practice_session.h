@@ -38,6 +38,7 @@ struct Deal {
     Spot Cards;
     int Example = -1; // the straight-draw example shown, -1 for a dealt spot
     DealSource Source = DealSource::kDealt;
+    bool Retry = false; // a missed spot dealt again: its answers were scored the first time
 };
 
 // A practice session: deals spots, asks the chosen questions, checks the answers against the report and
@@ -48,7 +49,8 @@ public:
 
     // A fresh spot, or the next example of the drill.
     const Deal& deal();
-    // The oldest missed spot again (it leaves the missed list); a fresh one when none is missed.
+    // The oldest missed spot again (it leaves the missed list, and its answers leave the score as it is); a
+    // fresh one when none is missed.
     const Deal& retry();
     // These spots come before any fresh one, in order (the spots due for review).
     void queueReview(const std::vector<Spot>& spots);

@@ -466,9 +466,11 @@ int PracticePanel::rightChoice(QuestionKind kind) const {
 }
 
 void PracticePanel::showScore() {
-    ScoreLabel->setText(QStringLiteral("%1; missed %2")
-                            .arg(fromStd(Session->score().summary()))
-                            .arg(Session->missed().size()));
+    QString text = QStringLiteral("%1; missed %2")
+                       .arg(fromStd(Session->score().summary()))
+                       .arg(Session->missed().size());
+    if (Journal != nullptr && Journal->saving()) text += tr("; review: %1 due").arg(Journal->dueCount());
+    ScoreLabel->setText(text);
 }
 
 bool PracticePanel::handleKey(QKeyEvent* event) {
