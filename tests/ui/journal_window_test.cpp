@@ -2,6 +2,7 @@
 // cannot be used left byte for byte as it was, saved ranges that come back, and a table kept between runs.
 
 #include "journal/journal.h"
+#include "journal/progress.h"
 #include "ranges/range_text.h"
 #include "ui/frm_tavolin.h"
 #include "ui/named_ranges_bar.h"
@@ -115,6 +116,13 @@ void JournalWindowTest::unusableJournalsAreLeftAsTheyWere() {
     answerWrongly(window, *panel->session());
     QCOMPARE(answered.size(), 1);
     QVERIFY(window.findChild<QLabel*>(QStringLiteral("lblPracticeSaving"))->text().contains("not saved"));
+    // A leak drilled without a journal: fresh spots of its kind.
+    journal::LeakRow leak;
+    leak.Street = "river";
+    leak.BoardKind = "paired";
+    panel->drillLeak(leak);
+    QCOMPARE(panel->session()->current().Source, DealSource::kDrill);
+    QCOMPARE(streetOf(panel->session()->current().Cards), Street::kRiver);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("my notes, not a journal\n"));
 }
