@@ -23,7 +23,8 @@ const std::vector<QuestionKind>& PracticeSession::questions() const {
 }
 
 const Deal& PracticeSession::deal() {
-    if (!Review.empty()) {
+    // The drill asks about its worked examples only.
+    if (!Review.empty() && !Settings.StraightDrill) {
         const Spot due = Review.front();
         Review.pop_front();
         return start(Deal{due, -1, DealSource::kReview});

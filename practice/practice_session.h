@@ -52,7 +52,7 @@ public:
     // The oldest missed spot again (it leaves the missed list, and its answers leave the score as it is); a
     // fresh one when none is missed.
     const Deal& retry();
-    // These spots come before any fresh one, in order (the spots due for review).
+    // These spots come before any fresh one, in order (the spots due for review); not in the drill.
     void queueReview(const std::vector<Spot>& spots);
     // Fresh spots are of this kind from now on, while the kind can be dealt at all.
     void drill(const SpotKind& kind);

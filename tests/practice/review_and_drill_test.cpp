@@ -17,6 +17,10 @@ TEST(PracticeSession, DrillDealsWhatTheKindsDealerDeals) {
         EXPECT_EQ(drilling.deal().Cards, *reference.next());
         EXPECT_EQ(drilling.current().Source, DealSource::kDrill);
     }
+    // The straight-draw drill has only its worked examples to ask about: no review spot comes in.
+    PracticeSession examples(SessionSettings{8, true, {}, {}});
+    examples.queueReview({drilling.current().Cards});
+    EXPECT_GE(examples.deal().Example, 0);
 }
 
 // Over many spots and answers near the truth, an answer's error is nothing exactly when it is right (for
