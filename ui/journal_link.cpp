@@ -66,6 +66,8 @@ JournalLink::~JournalLink() = default;
 
 void JournalLink::fail(const std::string& why) {
     Problem = why.empty() ? std::string("The journal could not be written.") : why;
+    // The journal's write errors are clauses; the status line goes on after them.
+    if (Problem.back() != '.') Problem += '.';
     Opened.reset();
 }
 
