@@ -1,6 +1,7 @@
 #include "practice/practice_session.h"
 
 #include "equity/exact_equity.h"
+#include "practice/answer_error.h"
 #include "practice/straight_drill.h"
 #include "ranges/profiles.h"
 
@@ -8,13 +9,6 @@
 #include <numeric>
 
 namespace tavolin::practice {
-namespace {
-
-bool asks(const std::vector<QuestionKind>& questions, QuestionKind kind) {
-    return std::find(questions.begin(), questions.end(), kind) != questions.end();
-}
-
-} // namespace
 
 PracticeSession::PracticeSession(SessionSettings settings)
     : Settings(std::move(settings)), Dealer(Settings.Seed, Settings.Filter), DrillOrder(Settings.Seed) {
@@ -29,6 +23,16 @@ const std::vector<QuestionKind>& PracticeSession::questions() const {
 }
 
 const Deal& PracticeSession::deal() {
+    // The drill asks about its worked examples only.
+    if (!Review.empty() && !Settings.StraightDrill) {
+        const Spot due = Review.front();
+        Review.pop_front();
+        return start(Deal{due, -1, DealSource::kReview});
+    }
+    if (KindDealer) {
+        if (const auto spot = KindDealer->next()) return start(Deal{*spot, -1, DealSource::kDrill});
+        KindDealer.reset(); // too rare to deal: fresh spots of any kind instead
+    }
     if (!Settings.StraightDrill) return start(Deal{Dealer.next(), -1});
     // Each pass over the examples takes a new order.
     if (NextExample == kStraightExampleCount) {
@@ -43,9 +47,19 @@ const Deal& PracticeSession::deal() {
 
 const Deal& PracticeSession::retry() {
     if (Missed.empty()) return deal();
-    const Deal oldest = Missed.front();
+    Deal oldest = Missed.front();
     Missed.erase(Missed.begin());
+    oldest.Retry = true;
     return start(oldest);
+}
+
+void PracticeSession::queueReview(const std::vector<Spot>& spots) {
+    Review.assign(spots.begin(), spots.end());
+}
+
+void PracticeSession::drill(const SpotKind& kind) {
+    KindDealer.emplace(Settings.Seed, kind);
+    Settings.StraightDrill = false;
 }
 
 const Deal& PracticeSession::start(Deal deal) {
@@ -53,6 +67,7 @@ const Deal& PracticeSession::start(Deal deal) {
     Reading = readSpot(Current.Cards);
     Revealed = false;
     Verdicts.clear();
+    Errors.clear();
     Equity.reset();
     return Current;
 }
@@ -61,11 +76,9 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
     if (Revealed) return Verdicts;
     Revealed = true;
     const std::vector<QuestionKind>& asked = questions();
-    if (asks(asked, QuestionKind::kEquity) || asks(asked, QuestionKind::kDecision)) {
-        const Spot& spot = Current.Cards;
-        Equity =
-            equity::exactEquity(holeMask(spot), boardMask(spot), villainRange(spot.PreflopProfile)).Equity;
-    }
+    // The journal keeps every spot's exact equity, asked about or not.
+    const Spot& spot = Current.Cards;
+    Equity = equity::exactEquity(holeMask(spot), boardMask(spot), villainRange(spot.PreflopProfile)).Equity;
     for (const QuestionKind kind : asked) {
         switch (kind) {
         case QuestionKind::kTier:
@@ -88,8 +101,10 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
         }
         }
     }
-    for (const Verdict& verdict : Verdicts)
-        Score.record(verdict);
+    for (const Verdict& verdict : Verdicts) {
+        if (!Current.Retry) Score.record(verdict);
+        Errors.push_back(answerError(verdict.Kind, answers, Reading, Current, *Equity));
+    }
     const bool allRight =
         std::all_of(Verdicts.begin(), Verdicts.end(), [](const Verdict& v) { return v.Right; });
     if (!allRight) Missed.push_back(Current);

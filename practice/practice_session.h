@@ -4,10 +4,12 @@
 #include "practice/answer_check.h"
 #include "practice/session_score.h"
 #include "practice/spot_dealer.h"
+#include "practice/spot_kind_dealer.h"
 #include "practice/spot_reading.h"
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -29,9 +31,14 @@ struct Answers {
     std::optional<Decision> Call;
 };
 
+// Where a deal came from: fresh from the dealer, of a drilled kind, or a spot due for review.
+enum class DealSource { kDealt, kDrill, kReview };
+
 struct Deal {
     Spot Cards;
     int Example = -1; // the straight-draw example shown, -1 for a dealt spot
+    DealSource Source = DealSource::kDealt;
+    bool Retry = false; // a missed spot dealt again: its answers were scored the first time
 };
 
 // A practice session: deals spots, asks the chosen questions, checks the answers against the report and
@@ -42,8 +49,13 @@ public:
 
     // A fresh spot, or the next example of the drill.
     const Deal& deal();
-    // The oldest missed spot again (it leaves the missed list); a fresh one when none is missed.
+    // The oldest missed spot again (it leaves the missed list, and its answers leave the score as it is); a
+    // fresh one when none is missed.
     const Deal& retry();
+    // These spots come before any fresh one, in order (the spots due for review); not in the drill.
+    void queueReview(const std::vector<Spot>& spots);
+    // Fresh spots are of this kind from now on, while the kind can be dealt at all.
+    void drill(const SpotKind& kind);
 
     const Deal& current() const { return Current; }
     const SpotReading& reading() const { return Reading; }
@@ -58,6 +70,8 @@ public:
     // The exact equity against the villain's range; known once revealed when an equity or a call question
     // was asked.
     std::optional<double> equity() const { return Equity; }
+    // How far each answer was from the truth, by verdict, in the question's unit; none without an answer.
+    const std::vector<std::optional<double>>& errors() const { return Errors; }
 
     const SessionScore& score() const { return Score; }
     const std::vector<Deal>& missed() const { return Missed; }
@@ -69,6 +83,8 @@ private:
 
     SessionSettings Settings;
     SpotDealer Dealer;
+    std::optional<SpotKindDealer> KindDealer;
+    std::deque<Spot> Review;
     RandomSource DrillOrder;
     std::array<int, 96> Examples{};
     int NextExample = 0;
@@ -79,6 +95,7 @@ private:
     SpotReading Reading;
     bool Revealed = false;
     std::vector<Verdict> Verdicts;
+    std::vector<std::optional<double>> Errors;
     std::optional<double> Equity;
     SessionScore Score;
     std::vector<Deal> Missed;

@@ -5,6 +5,7 @@
 #include "cards/card_text.h"
 #include "ui/amount_box.h"
 #include "ui/card_image.h"
+#include "ui/journal_link.h"
 #include "ui/practice_panel.h"
 #include "ui/range_panel.h"
 #include "ui/read_back.h"
@@ -356,7 +357,8 @@ void FrmTavolin::updateStatus() {
     status.TypedRank = QString::fromStdString(Hand.typedRank());
     for (int i = 0; i < kAmountCount; ++i)
         status.Amounts[i] = txtBet[i]->text();
-    const QString text = tableStatus(status);
+    QString text = tableStatus(status);
+    if (!JournalProblem.isEmpty()) text += u' ' + JournalProblem;
     lblStatus->setText(Notice.isEmpty() ? text : Notice + u' ' + text);
     lblStatus->setToolTip(lblStatus->text());
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -25,6 +26,8 @@ class BoardRangeTable;
 class CardImage;
 class EquityPanel;
 class HeroRangePanel;
+class JournalLink;
+class NamedRangesBar;
 class PracticePanel;
 class RangePanel;
 class ReportBox;
@@ -55,6 +58,10 @@ public:
 
     // Remembers the window's size and view choices in `settings` between runs (none when never called).
     void rememberIn(QSettings* settings);
+    // Opens the journal at `path`, or the default one when empty, for practice and the saved ranges. One
+    // that cannot be used is left untouched: the status line says why and practice goes on unsaved.
+    void useJournal(const QString& path);
+    JournalLink* journalLink() const { return Journal.get(); }
 
     // The hand as one readable line, then the report.
     QString handText() const;
@@ -132,6 +139,8 @@ private:
     BoardRangeTable* boardRangeTable = nullptr;
     PracticePanel* practicePanel = nullptr;
     ui::ProgressView* progressView = nullptr;
+    NamedRangesBar* namedRanges = nullptr;
+    std::unique_ptr<JournalLink> Journal;
 
     double PixelsPerTwip;
     QSettings* Settings = nullptr;
@@ -158,7 +167,10 @@ private:
     QString Notice;
     // A practice question is on the table and not yet answered.
     bool QuestionOpen = false;
-    journal::Journal* Journal = nullptr;
+    // The journal the Progress tab reads; JournalLink owns it when the window opened it.
+    journal::Journal* ProgressJournal = nullptr;
+    // Why the journal is not saving, kept on the status line.
+    QString JournalProblem;
 };
 
 } // namespace tavolin

@@ -5,6 +5,8 @@
 #include "ui/copied_figures.h"
 #include "ui/frm_tavolin.h"
 #include "ui/glossary.h"
+#include "ui/journal_link.h"
+#include "ui/practice_panel.h"
 #include "ui/range_panel.h"
 #include "ui/report_box.h"
 #include "ui/study_column.h"
@@ -31,6 +33,7 @@ namespace {
 const QString kFourColoursKey = QStringLiteral("view/fourColours");
 const QString kSizeKey = QStringLiteral("window/size");
 const QString kShadingKey = QStringLiteral("view/nextCardShading");
+const QString kTableKey = QStringLiteral("table/last");
 
 QToolButton* barButton(const char* name, const QString& text, const QString& tip, QWidget* parent) {
     auto* button = new QToolButton(parent);
@@ -100,7 +103,12 @@ void FrmTavolin::setFourColours(bool fourColours) {
 }
 
 FrmTavolin::~FrmTavolin() {
-    if (Settings != nullptr) Settings->setValue(kSizeKey, size());
+    if (Settings == nullptr) return;
+    Settings->setValue(kSizeKey, size());
+    // A practice spot is not the player's table: the one practice put aside is.
+    const bool practising = practicePanel->isPractising();
+    Settings->setValue(kTableKey, handLine(practising ? TableBeforePractice : snapshot(), profileNames()));
+    practicePanel->saveSettings(*Settings);
 }
 
 void FrmTavolin::rememberIn(QSettings* settings) {
@@ -114,6 +122,10 @@ void FrmTavolin::rememberIn(QSettings* settings) {
         size = size.boundedTo(screen->availableSize());
     resize(size.expandedTo(minimumSize()));
     placeTable();
+    practicePanel->readSettings(*settings);
+    QString ignored;
+    if (const auto table = readHand(settings->value(kTableKey).toString(), profileNames(), ignored))
+        setUpHand(*table);
     Settings = settings;
 }
 

@@ -69,6 +69,14 @@ void FrmTavolin::createStudyPanels() {
     progressView->setObjectName(QStringLiteral("progressView"));
     studyColumn->fillTab(progressView, StudyColumn::Tab::kProgress);
     setJournal(nullptr);
+    // A leak's drill is practised on the Practice tab; the Progress tab reads the journal anew when shown.
+    connect(this, &FrmTavolin::drillLeakRequested, this, [this](const journal::LeakRow& leak) {
+        showTab(QStringLiteral("practice"));
+        practicePanel->drillLeak(leak);
+    });
+    connect(studyColumn, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == static_cast<int>(StudyColumn::Tab::kProgress)) setJournal(ProgressJournal);
+    });
 
     connect(rangePanel, &RangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);
     connect(heroRangePanel, &HeroRangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);
@@ -112,11 +120,11 @@ void FrmTavolin::createStudyPanels() {
 }
 
 void FrmTavolin::setJournal(journal::Journal* journal) {
-    Journal = journal;
-    if (Journal == nullptr)
+    ProgressJournal = journal;
+    if (ProgressJournal == nullptr)
         progressView->showProgress({});
     else
-        progressView->showJournal(*Journal, QDateTime::currentSecsSinceEpoch());
+        progressView->showJournal(*ProgressJournal, QDateTime::currentSecsSinceEpoch());
 }
 
 bool FrmTavolin::showTab(const QString& name) {

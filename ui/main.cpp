@@ -76,9 +76,10 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("Open on this tab of the study column: study, practice or "
                                                  "progress."),
                                   QStringLiteral("tab"));
-    const QCommandLineOption journalPath(QStringLiteral("journal"),
-                                         QStringLiteral("Use the journal in <file> for the Progress tab."),
-                                         QStringLiteral("file"));
+    const QCommandLineOption journalPath(
+        QStringLiteral("journal"),
+        QStringLiteral("Keep practice and saved ranges in this journal file instead of the default one."),
+        QStringLiteral("path"));
     parser.addOptions({screenshot, cards, amounts, size, view, journalPath});
     parser.process(app);
 
@@ -87,15 +88,8 @@ int main(int argc, char* argv[]) {
     tavolin::FrmTavolin window;
     // A screenshot shows the opening size and view, whatever this player chose before.
     if (!parser.isSet(screenshot)) window.rememberIn(&settings);
-    // A journal that cannot be read leaves the window without one, and the file as it was.
-    std::unique_ptr<tavolin::journal::Journal> journal;
-    if (parser.isSet(journalPath)) {
-        tavolin::journal::OpenResult opened = tavolin::journal::Journal::open(
-            parser.value(journalPath).toStdString(), tavolin::journal::Access::kReadOnly);
-        if (!opened.Opened) std::fprintf(stderr, "%s\n", opened.Message.c_str());
-        journal = std::move(opened.Opened);
-        window.setJournal(journal.get());
-    }
+    // A screenshot leaves the player's own journal alone.
+    if (!parser.isSet(screenshot) || parser.isSet(journalPath)) window.useJournal(parser.value(journalPath));
     if (parser.isSet(view) && !window.showTab(parser.value(view))) {
         std::fprintf(stderr, "no such tab: %s\n", qPrintable(parser.value(view)));
         return 2;

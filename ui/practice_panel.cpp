@@ -1,6 +1,7 @@
 #include "ui/practice_panel.h"
 
 #include "ranges/profiles.h"
+#include "ui/journal_link.h"
 #include "ui/study_style.h"
 
 #include <QCheckBox>
@@ -148,7 +149,8 @@ void PracticePanel::createSetup() {
     SetupNote = new QLabel(Setup);
     SetupNote->setWordWrap(true);
     grid->addWidget(SetupNote, 9, 0, 1, 2);
-    grid->setRowStretch(10, 1);
+    createJournalRow(grid, 10);
+    grid->setRowStretch(12, 1);
 }
 
 void PracticePanel::createSession() {
@@ -219,14 +221,21 @@ void PracticePanel::startPractice() {
 }
 
 void PracticePanel::startPractice(const practice::SessionSettings& settings) {
+    startSession(settings, nullptr);
+}
+
+void PracticePanel::startSession(const practice::SessionSettings& settings, const practice::SpotKind* drill) {
     if (Session) endPractice();
     Session = std::make_unique<practice::PracticeSession>(settings);
+    if (drill != nullptr) Session->drill(*drill);
     if (Session->questions().empty()) {
         Session.reset();
         SetupNote->setText(QStringLiteral("Choose at least one question."));
         return;
     }
 
+    if (drill == nullptr && Journal != nullptr && ReviewCheck->isChecked())
+        Session->queueReview(Journal->dueSpots());
     buildQuestionRows();
     SetupNote->clear();
     Setup->hide();
@@ -302,6 +311,7 @@ void PracticePanel::endPractice() {
     Session.reset();
     Play->hide();
     Setup->show();
+    showJournalState();
     emit practiceEnded();
 }
 
@@ -318,10 +328,13 @@ void PracticePanel::dealNext(bool retryMissed) {
 
 void PracticePanel::showDeal() {
     const practice::Spot& spot = Session->current().Cards;
-    SpotLabel->setText(Session->settings().StraightDrill
-                           ? QStringLiteral("How many outs?  %1 | %2")
-                                 .arg(fromStd(practice::holeText(spot)), fromStd(practice::boardText(spot)))
-                           : fromStd(practice::describeSpot(spot)));
+    const QString review =
+        Session->current().Source == practice::DealSource::kReview ? QStringLiteral("Review: ") : QString();
+    SpotLabel->setText(review +
+                       (Session->settings().StraightDrill
+                            ? QStringLiteral("How many outs?  %1 | %2")
+                                  .arg(fromStd(practice::holeText(spot)), fromStd(practice::boardText(spot)))
+                            : fromStd(practice::describeSpot(spot))));
     for (const auto& row : Rows) {
         row->Answered = false;
         row->Verdict->clear();
@@ -342,6 +355,7 @@ void PracticePanel::showDeal() {
     NextButton->setEnabled(false);
     RetryButton->setEnabled(false);
     CurrentQuestion = -1;
+    Asked.start();
     advance();
     showScore();
 }
@@ -411,7 +425,9 @@ void PracticePanel::reveal() {
     }
 
     QString explanation;
-    for (const practice::Verdict& verdict : Session->reveal(answers)) {
+    Session->reveal(answers);
+    recordAnswers();
+    for (const practice::Verdict& verdict : Session->verdicts()) {
         QuestionRow* row = rowOf(verdict.Kind);
         row->Name->setStyleSheet({});
         row->Verdict->setText(verdictLine(verdict));
@@ -450,9 +466,11 @@ int PracticePanel::rightChoice(QuestionKind kind) const {
 }
 
 void PracticePanel::showScore() {
-    ScoreLabel->setText(QStringLiteral("%1; missed %2")
-                            .arg(fromStd(Session->score().summary()))
-                            .arg(Session->missed().size()));
+    QString text = QStringLiteral("%1; missed %2")
+                       .arg(fromStd(Session->score().summary()))
+                       .arg(Session->missed().size());
+    if (Journal != nullptr && Journal->saving()) text += tr("; review: %1 due").arg(Journal->dueCount());
+    ScoreLabel->setText(text);
 }
 
 bool PracticePanel::handleKey(QKeyEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "practice/practice_session.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -9,15 +10,21 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSettings;
 class QSpinBox;
 class QWidget;
 
 namespace tavolin {
+namespace journal {
+struct LeakRow;
+}
+class JournalLink;
 
 // The practice panel: the player chooses the questions and the filters, the panel deals spots and asks,
 // the player answers with the mouse or the keyboard, and the panel shows what was right and wrong with the
@@ -46,6 +53,17 @@ public:
     // Meta (true), even one it ignores, so that typing never picks cards; it leaves the others (false).
     bool handleKey(QKeyEvent* event);
 
+    // Each judged answer is recorded in `link` (none: nothing is saved, and the panel says so), and its
+    // spots due for review are dealt first when the player asks.
+    void setJournal(JournalLink* link);
+    // The questions, filters and review choice, kept between runs.
+    void saveSettings(QSettings& settings) const;
+    void readSettings(const QSettings& settings);
+
+public slots:
+    // Practice on fresh spots of a leak's kind, with the questions chosen on the panel.
+    void drillLeak(const journal::LeakRow& leak);
+
 signals:
     // Emitted once when practice begins, before the first spot: the window keeps its table to restore.
     void practiceStarted();
@@ -63,6 +81,10 @@ private:
 
     void createSetup();
     void createSession();
+    void createJournalRow(QGridLayout* grid, int row);
+    void startSession(const practice::SessionSettings& settings, const practice::SpotKind* drill);
+    void recordAnswers();
+    void showJournalState();
     void buildQuestionRows();
     QWidget* createNumberBox(QuestionRow& row, int index);
     QWidget* createChoices(QuestionRow& row);
@@ -90,6 +112,9 @@ private:
     QComboBox* ProfileBox = nullptr;
     QSpinBox* SeedBox = nullptr;
     QLabel* SetupNote = nullptr;
+    QCheckBox* ReviewCheck = nullptr;
+    QLabel* ReviewLabel = nullptr;
+    QLabel* SaveNote = nullptr;
 
     // Session
     QWidget* Play = nullptr;
@@ -103,6 +128,8 @@ private:
     QLabel* ScoreLabel = nullptr;
 
     std::unique_ptr<practice::PracticeSession> Session;
+    JournalLink* Journal = nullptr;
+    QElapsedTimer Asked; // since the spot was dealt
     std::optional<practice::Tier> ChosenTier;
     std::optional<practice::Decision> ChosenDecision;
     int CurrentQuestion = 0;

@@ -106,6 +106,10 @@ void RangePanel::loadProfile(int preflopIndex) {
     useRange(ranges::profileRange(preflopIndex), Profile, true);
 }
 
+void RangePanel::addControls(QWidget* controls) {
+    layout()->addWidget(controls);
+}
+
 void RangePanel::setDecimalSeparator(const QString& separator) {
     Separator = separator;
     showCount();

@@ -35,6 +35,8 @@ public:
     bool isEdited() const { return Name != Profile; }
 
     void setDecimalSeparator(const QString& separator);
+    // Puts more controls under the slider, such as the saved ranges.
+    void addControls(QWidget* controls);
 
 signals:
     void rangeChanged();
