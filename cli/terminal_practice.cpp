@@ -1,7 +1,7 @@
 #include "cli/terminal_practice.h"
 
 #include "cli/answer_text.h"
-#include "cli/spot_record.h"
+#include "practice/spot_record.h"
 #include "equity/exact_equity.h"
 #include "practice/session_score.h"
 #include "practice/spot_reading.h"
@@ -145,7 +145,7 @@ public:
     void startSpot(const practice::Spot& spot, SpotQuestions& questions, std::string_view source) {
         SpotId = 0;
         if (Journal != nullptr)
-            SpotId = Journal->spotId(spotRecord(spot, questions.reading(), source, questions.equity()));
+            SpotId = Journal->spotId(practice::spotRecord(spot, questions.reading(), source, questions.equity()));
         if (Journal != nullptr && SpotId == 0) fail();
     }
 
@@ -180,7 +180,7 @@ std::deque<practice::Spot> dueSpots(journal::Journal* journal) {
     std::deque<practice::Spot> spots;
     if (journal == nullptr) return spots;
     for (const journal::DueSpot& due : journal->dueSpots(unixNow(), kMostReviewed)) {
-        if (const auto spot = spotOfRecord(due.Spot)) spots.push_back(*spot);
+        if (const auto spot = practice::spotOfRecord(due.Spot)) spots.push_back(*spot);
     }
     return spots;
 }

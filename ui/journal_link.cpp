@@ -1,6 +1,6 @@
 #include "ui/journal_link.h"
 
-#include "cli/spot_record.h"
+#include "practice/spot_record.h"
 #include "journal/journal_path.h"
 
 #include <chrono>
@@ -76,7 +76,7 @@ void JournalLink::recordAnswers(const practice::PracticeSession& session, double
     if (Session == 0) Session = Opened->startSession(unixNow(), "tavolin");
     if (Session == 0) return fail(Opened->lastError());
     const practice::Deal& deal = session.current();
-    const std::int64_t spot = Opened->spotId(cli::spotRecord(
+    const std::int64_t spot = Opened->spotId(practice::spotRecord(
         deal.Cards, session.reading(), sourceName(deal.Source), session.equity().value_or(0)));
     if (spot == 0) return fail(Opened->lastError());
     const auto& verdicts = session.verdicts();
@@ -98,7 +98,7 @@ std::vector<practice::Spot> JournalLink::dueSpots() {
     std::vector<practice::Spot> spots;
     if (!Opened) return spots;
     for (const journal::DueSpot& due : Opened->dueSpots(unixNow(), kMostReviewed)) {
-        if (const auto spot = cli::spotOfRecord(due.Spot)) spots.push_back(*spot);
+        if (const auto spot = practice::spotOfRecord(due.Spot)) spots.push_back(*spot);
     }
     return spots;
 }

@@ -1,4 +1,4 @@
-#include "cli/spot_record.h"
+#include "practice/spot_record.h"
 
 #include "cards/card_text.h"
 #include "practice/board_kind.h"
@@ -12,7 +12,7 @@
 #include <sstream>
 #include <vector>
 
-namespace tavolin::cli {
+namespace tavolin::practice {
 namespace {
 
 // The kinds overlap; the journal keeps the most telling one.
@@ -32,8 +32,8 @@ std::optional<std::vector<int>> cardIndexes(const std::string& text) {
 
 } // namespace
 
-journal::SpotRecord spotRecord(const practice::Spot& spot, const practice::SpotReading& reading,
-                               std::string_view source, double equity) {
+journal::SpotRecord spotRecord(const Spot& spot, const SpotReading& reading, std::string_view source,
+                               double equity) {
     std::string kind;
     for (const practice::BoardKind candidate : kKindOrder) {
         if (kind.empty() && practice::textureIsOfKind(reading.Texture, candidate))
@@ -56,13 +56,13 @@ journal::SpotRecord spotRecord(const practice::Spot& spot, const practice::SpotR
             equity};
 }
 
-std::optional<practice::Spot> spotOfRecord(const journal::SpotRecord& record) {
+std::optional<Spot> spotOfRecord(const journal::SpotRecord& record) {
     const auto hole = cardIndexes(record.Hole);
     const auto board = cardIndexes(record.Board);
     if (!hole || !board || hole->size() != 2 || board->size() < 3 || board->size() > 5 || record.Pot < 1 ||
         record.HeroBet != 0)
         return std::nullopt;
-    practice::Spot spot;
+    Spot spot;
     std::copy(hole->begin(), hole->end(), spot.Hole.begin());
     std::copy(board->begin(), board->end(), spot.Board.begin());
     spot.BoardCount = static_cast<int>(board->size());
@@ -78,4 +78,4 @@ std::optional<practice::Spot> spotOfRecord(const journal::SpotRecord& record) {
     return std::nullopt;
 }
 
-} // namespace tavolin::cli
+} // namespace tavolin::practice
