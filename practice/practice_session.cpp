@@ -8,14 +8,6 @@
 #include <numeric>
 
 namespace tavolin::practice {
-namespace {
-
-bool asks(const std::vector<QuestionKind>& questions, QuestionKind kind) {
-    return std::find(questions.begin(), questions.end(), kind) != questions.end();
-}
-
-} // namespace
-
 PracticeSession::PracticeSession(SessionSettings settings)
     : Settings(std::move(settings)), Dealer(Settings.Seed, Settings.Filter), DrillOrder(Settings.Seed) {
     // The drill's question needs a worked example to check against.
@@ -54,6 +46,7 @@ const Deal& PracticeSession::start(Deal deal) {
     Revealed = false;
     Verdicts.clear();
     Equity.reset();
+    Against.clear();
     return Current;
 }
 
@@ -61,24 +54,33 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
     if (Revealed) return Verdicts;
     Revealed = true;
     const std::vector<QuestionKind>& asked = questions();
-    if (asks(asked, QuestionKind::kEquity) || asks(asked, QuestionKind::kDecision)) {
-        const Spot& spot = Current.Cards;
-        Equity =
-            equity::exactEquity(holeMask(spot), boardMask(spot), villainRange(spot.PreflopProfile)).Equity;
+    const Spot& spot = Current.Cards;
+    if (!Settings.StraightDrill) {
+        // The villain's bet says something about his hand: the truth is against the part of his range that
+        // bets, which is the whole range when he has not bet.
+        const equity::HoldingWeights& whole = villainRange(spot.PreflopProfile);
+        const equity::BettingRange betting = equity::bettingRange(
+            holeMask(spot), boardMask(spot), whole, spot.Pot, spot.VillainBet, Settings.Betting);
+        Against = equity::bettingRangeWords(betting, rangeName());
+        Equity = equity::exactEquity(holeMask(spot), boardMask(spot),
+                                     betting.Holdings > 0.0 ? betting.Weights : whole)
+                     .Equity;
     }
+    const int call = std::min(spot.VillainBet, spot.Stack);
     for (const QuestionKind kind : asked) {
         switch (kind) {
         case QuestionKind::kTier:
-            Verdicts.push_back(checkTier(answers.Strength, Reading.StrengthLabel));
+            Verdicts.push_back(checkTier(answers.Strength, Reading.StrengthLabel, Equity, Against));
             break;
         case QuestionKind::kOuts:
             Verdicts.push_back(checkOuts(answers.Outs, Reading.Outs, Reading.OutsText));
             break;
         case QuestionKind::kEquity:
-            Verdicts.push_back(checkEquity(answers.EquityPercent, *Equity, rangeName()));
+            Verdicts.push_back(checkEquity(answers.EquityPercent, *Equity, rangeName(), Against));
             break;
         case QuestionKind::kDecision:
-            Verdicts.push_back(checkDecision(answers.Call, *Equity, priceOfCall(Current.Cards)));
+            Verdicts.push_back(checkDecision(answers.Call, *Equity, priceOfCall(spot), Against,
+                                             equity::callValue(call, spot.Pot + call, *Equity)));
             break;
         case QuestionKind::kStraightOuts: {
             const StraightExample example = straightExample(Current.Example);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "equity/betting_range.h"
 #include "equity/holdings.h"
 #include "practice/answer_check.h"
 #include "practice/session_score.h"
@@ -19,6 +20,9 @@ struct SessionSettings {
     std::vector<QuestionKind> Questions{QuestionKind::kTier, QuestionKind::kOuts, QuestionKind::kEquity,
                                         QuestionKind::kDecision}; // asked on each dealt spot, in this order
     SpotFilter Filter;                                            // the drill reads only its profile
+    // When the villain has bet, the equity and call questions are judged against the part of his range that
+    // bets by this model.
+    equity::BettingModel Betting;
 };
 
 // The player's answers to the questions of one spot; an empty field is no answer.
@@ -58,6 +62,8 @@ public:
     // The exact equity against the villain's range; known once revealed when an equity or a call question
     // was asked.
     std::optional<double> equity() const { return Equity; }
+    // The range that equity is against, in words ("the 212 holdings of Semiloose that bet here").
+    const std::string& against() const { return Against; }
 
     const SessionScore& score() const { return Score; }
     const std::vector<Deal>& missed() const { return Missed; }
@@ -80,6 +86,7 @@ private:
     bool Revealed = false;
     std::vector<Verdict> Verdicts;
     std::optional<double> Equity;
+    std::string Against;
     SessionScore Score;
     std::vector<Deal> Missed;
 };
