@@ -8,6 +8,7 @@
 #include "ui/betting_panel.h"
 #include "ui/board_range_table.h"
 #include "ui/frm_tavolin.h"
+#include "ui/practice_panel.h"
 #include "ui/range_grid.h"
 #include "ui/range_panel.h"
 #include "ui/table_layout.h"
@@ -15,7 +16,10 @@
 namespace tavolin {
 
 void FrmTavolin::connectNarrowing() {
-    connect(bettingPanel, &BettingPanel::modelChanged, this, &FrmTavolin::refreshStudy);
+    connect(bettingPanel, &BettingPanel::modelChanged, this, [this] {
+        practicePanel->setBettingModel(bettingPanel->model());
+        refreshStudy();
+    });
     connect(boardRangeTable, &BoardRangeTable::keepRequested, this, [this](const equity::KeptClasses& kept) {
         CardMask hero = 0;
         CardMask board = 0;

@@ -45,6 +45,8 @@ public:
     // The window hands every key here while practising. The panel takes every key without Ctrl, Alt or
     // Meta (true), even one it ignores, so that typing never picks cards; it leaves the others (false).
     bool handleKey(QKeyEvent* event);
+    // The betting model sessions started from the panel judge a bet by, as the study column sets it.
+    void setBettingModel(const equity::BettingModel& model) { Betting = model; }
 
 signals:
     // Emitted once when practice begins, before the first spot: the window keeps its table to restore.
@@ -106,6 +108,7 @@ private:
     std::optional<practice::Tier> ChosenTier;
     std::optional<practice::Decision> ChosenDecision;
     int CurrentQuestion = 0;
+    equity::BettingModel Betting;
 };
 
 } // namespace tavolin
