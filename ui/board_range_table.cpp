@@ -109,6 +109,11 @@ BoardRangeTable::BoardRangeTable(QWidget* parent) : QWidget(parent) {
     column->addWidget(study::titleLabel(tr("Range on this board"), this));
     column->addWidget(lblSummary);
     column->addWidget(table);
+    lblKept = new QLabel(this);
+    lblKept->setObjectName(QStringLiteral("lblKept"));
+    lblKept->setWordWrap(true);
+    lblKept->hide();
+    column->addWidget(lblKept);
     cmdKeep = new QPushButton(tr("Keep the ticked rows"), this);
     cmdKeep->setObjectName(QStringLiteral("cmdKeepRows"));
     cmdKeep->setToolTip(studyTerm("Keep"));
@@ -126,8 +131,10 @@ BoardRangeTable::BoardRangeTable(QWidget* parent) : QWidget(parent) {
     clear();
 }
 
-void BoardRangeTable::setKept(bool kept) {
-    cmdBack->setEnabled(kept);
+void BoardRangeTable::setKept(const QString& kept) {
+    cmdBack->setEnabled(!kept.isEmpty());
+    lblKept->setText(tr("Kept: %1.").arg(kept));
+    lblKept->setVisible(!kept.isEmpty());
 }
 
 equity::KeptClasses BoardRangeTable::ticked() const {

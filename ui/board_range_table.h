@@ -27,8 +27,9 @@ public:
                   const QString& rangeName = QStringLiteral("villain's"),
                   const equity::EquityByPart* parts = nullptr);
     void clear();
-    // Whether the range shown is a kept one, which "Back to the profile" can undo.
-    void setKept(bool kept);
+    // What the range shown keeps ("top pair, flush draw"), which "Back to the profile" can undo; empty when
+    // it is not a kept range.
+    void setKept(const QString& kept);
     // The rows ticked now; every row the table does not show counts as not kept.
     equity::KeptClasses ticked() const;
 
@@ -45,6 +46,7 @@ private:
     void fitHeight();
 
     QLabel* lblSummary;
+    QLabel* lblKept;
     QTableWidget* table;
     QPushButton* cmdKeep;
     QPushButton* cmdBack;

@@ -26,15 +26,19 @@ void FrmTavolin::connectNarrowing() {
         const TableState& table = Hand.state();
         for (std::size_t i = 0; i < table.Places.size(); ++i)
             if (table.Places[i]) (i < kHolePlaceCount ? hero : board) |= table.Places[i]->mask();
-        const QString profile = rangePanel->rangeName().section(tr(", kept: "), 0, 0);
+        const QString profile = rangePanel->rangeName().section(tr(", kept"), 0, 0);
         const equity::HoldingWeights range = equity::keepClasses(hero, board, rangePanel->range(), kept);
-        boardRangeTable->setKept(true);
-        rangePanel->setRange(
-            range, tr("%1, kept: %2").arg(profile, QString::fromStdString(equity::keptClassesText(kept))));
+        // The name stays short for the captions; the table says which rows were kept.
+        boardRangeTable->setKept(QString::fromStdString(equity::keptClassesText(kept)));
+        rangePanel->setRange(range, tr("%1, kept").arg(profile));
     });
     connect(boardRangeTable, &BoardRangeTable::backToProfileRequested, this, [this] {
-        boardRangeTable->setKept(false);
+        boardRangeTable->setKept({});
         rangePanel->loadProfile(RangeProfile);
+    });
+    // A range picked or typed afresh is no longer a kept one.
+    connect(rangePanel, &RangePanel::rangeChanged, this, [this] {
+        if (!rangePanel->rangeName().endsWith(tr(", kept"))) boardRangeTable->setKept({});
     });
     if (auto* grid = rangePanel->findChild<RangeGrid*>()) grid->setEquityPrefix(tr("vs "));
 }
