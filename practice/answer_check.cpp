@@ -2,6 +2,7 @@
 
 #include "analysis/number_format.h"
 #include "analysis/report.h"
+#include "cards/card_text.h"
 
 #include <array>
 #include <cctype>
@@ -74,10 +75,20 @@ Verdict checkTier(std::optional<Tier> answer, std::string_view strengthLabel, st
     return result;
 }
 
-Verdict checkOuts(std::optional<double> answer, float outs, std::string_view outsText) {
+Verdict checkOuts(std::optional<double> answer, float outs, std::string_view outsText,
+                  const std::optional<equity::TrueOuts>& trueOuts, std::string_view against) {
     Verdict result = verdict(QuestionKind::kOuts, answer && std::abs(*answer - outs) < kNoise,
                              answer ? number(*answer) : "", number(outs));
     result.Explanation = "The report counts " + number(outs) + " outs:\n" + withPlainLineEnds(outsText);
+    if (trueOuts) {
+        const int count = cardCount(trueOuts->Cards);
+        const std::string cards = count > 0 ? " (" + cardNames(trueOuts->Cards) + ")" : "";
+        result.Explanation += "\nBy exact equity against " + std::string(against) + ": ";
+        result.Explanation += trueOuts->Ahead ? "you are ahead now, and " + std::to_string(count) +
+                                                    " next cards put you behind" + cards
+                                              : std::to_string(count) + " true outs put you ahead" + cards;
+        result.Explanation += ".";
+    }
     return result;
 }
 

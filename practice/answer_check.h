@@ -1,6 +1,7 @@
 #pragma once
 
 #include "equity/call_value.h"
+#include "equity/next_card.h"
 #include "practice/strength_tier.h"
 
 #include <optional>
@@ -31,8 +32,11 @@ struct Verdict {
 Verdict checkTier(std::optional<Tier> answer, std::string_view strengthLabel,
                   std::optional<double> equity = std::nullopt, std::string_view against = {});
 
-// Right when the number is the report's outs exactly.
-Verdict checkOuts(std::optional<double> answer, float outs, std::string_view outsText);
+// Right when the number is the report's outs exactly. With the true outs known (the flop and the turn), the
+// explanation names those cards beside the rule's count, against the range `against` names.
+Verdict checkOuts(std::optional<double> answer, float outs, std::string_view outsText,
+                  const std::optional<equity::TrueOuts>& trueOuts = std::nullopt,
+                  std::string_view against = {});
 
 // Right when the answer, in percent, lies within kEquityPoints of the exact equity; exactly that far is
 // right. `against` names the range in words ("the 212 holdings of Semiloose that bet here"); empty, the

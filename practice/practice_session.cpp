@@ -1,6 +1,7 @@
 #include "practice/practice_session.h"
 
 #include "equity/exact_equity.h"
+#include "equity/next_card.h"
 #include "practice/straight_drill.h"
 #include "ranges/profiles.h"
 
@@ -47,6 +48,7 @@ const Deal& PracticeSession::start(Deal deal) {
     Verdicts.clear();
     Equity.reset();
     Against.clear();
+    TrueOuts.reset();
     return Current;
 }
 
@@ -62,9 +64,10 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
         const equity::BettingRange betting = equity::bettingRange(
             holeMask(spot), boardMask(spot), whole, spot.Pot, spot.VillainBet, Settings.Betting);
         Against = equity::bettingRangeWords(betting, rangeName());
-        Equity = equity::exactEquity(holeMask(spot), boardMask(spot),
-                                     betting.Holdings > 0.0 ? betting.Weights : whole)
-                     .Equity;
+        const equity::HoldingWeights& faced = betting.Holdings > 0.0 ? betting.Weights : whole;
+        Equity = equity::exactEquity(holeMask(spot), boardMask(spot), faced).Equity;
+        if (spot.BoardCount < 5 && std::find(asked.begin(), asked.end(), QuestionKind::kOuts) != asked.end())
+            TrueOuts = equity::trueOuts(equity::nextCardEquities(holeMask(spot), boardMask(spot), faced));
     }
     const int call = std::min(spot.VillainBet, spot.Stack);
     for (const QuestionKind kind : asked) {
@@ -73,7 +76,7 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
             Verdicts.push_back(checkTier(answers.Strength, Reading.StrengthLabel, Equity, Against));
             break;
         case QuestionKind::kOuts:
-            Verdicts.push_back(checkOuts(answers.Outs, Reading.Outs, Reading.OutsText));
+            Verdicts.push_back(checkOuts(answers.Outs, Reading.Outs, Reading.OutsText, TrueOuts, Against));
             break;
         case QuestionKind::kEquity:
             Verdicts.push_back(checkEquity(answers.EquityPercent, *Equity, rangeName(), Against));

@@ -87,6 +87,7 @@ private:
     std::vector<Verdict> Verdicts;
     std::optional<double> Equity;
     std::string Against;
+    std::optional<equity::TrueOuts> TrueOuts;
     SessionScore Score;
     std::vector<Deal> Missed;
 };

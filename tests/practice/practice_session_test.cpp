@@ -89,7 +89,8 @@ TEST(PracticeSession, BetsAreJudgedAgainstTheRangeThatBets) {
         EXPECT_NEAR(*session.equity(), truth, 1e-12) << describeSpot(spot);
         EXPECT_EQ(session.against(), words);
         for (const Verdict& verdict : verdicts) {
-            if (verdict.Kind == QuestionKind::kOuts) continue;
+            // On the river there are no true outs to set beside the rule's.
+            if (verdict.Kind == QuestionKind::kOuts && spot.BoardCount == 5) continue;
             EXPECT_NE(verdict.Explanation.find(words), std::string::npos) << verdict.Explanation;
         }
         const std::string& call = verdicts.back().Explanation;
