@@ -86,6 +86,11 @@ VillainRange BettingPanel::narrow(equity::CardMask hero, equity::CardMask board,
     return {betting.Weights, tr("%1 that bet").arg(rangeName)};
 }
 
+void BettingPanel::showSeveralVillains() {
+    lblRange->setText(tr("Against several villains the equity line faces their whole ranges: which of them "
+                         "bet is not known."));
+}
+
 void BettingPanel::clear() {
     lblRange->setText(tr("Shown with the report when the villain has bet."));
 }

@@ -29,6 +29,8 @@ public:
     VillainRange narrow(equity::CardMask hero, equity::CardMask board, const equity::HoldingWeights& range,
                         const QString& rangeName, double pot, double bet);
     void clear();
+    // Says that the equity line faces several villains' whole ranges, as no one of them is known to bet.
+    void showSeveralVillains();
 
     void setDecimalSeparator(const QString& separator) { Separator = separator; }
 

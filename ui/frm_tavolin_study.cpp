@@ -151,6 +151,7 @@ void FrmTavolin::refreshStudy() {
                                  readAmount(table.Amounts[0]), readAmount(table.Amounts[2]));
         std::vector<VillainRange> villains{
             more.empty() ? narrowed : VillainRange{rangePanel->range(), rangePanel->rangeName()}};
+        if (!more.empty()) bettingPanel->showSeveralVillains();
         for (VillainRange& villain : more)
             villains.push_back(std::move(villain));
         equityPanel->showSpot(hero, board, villains, RuleOfThumbPercent, RuleOfThumbOuts);
