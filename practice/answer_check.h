@@ -1,5 +1,7 @@
 #pragma once
 
+#include "equity/call_value.h"
+#include "equity/next_card.h"
 #include "practice/strength_tier.h"
 
 #include <optional>
@@ -25,20 +27,29 @@ struct Verdict {
     std::string Explanation; // why, in a sentence or a few lines
 };
 
-// Right when the tier is the one the report's label begins with.
-Verdict checkTier(std::optional<Tier> answer, std::string_view strengthLabel);
+// Right when the tier is the one the report's label begins with. With the exact equity known, the
+// explanation sets it beside the label, which grades the made hand, not its chances.
+Verdict checkTier(std::optional<Tier> answer, std::string_view strengthLabel,
+                  std::optional<double> equity = std::nullopt, std::string_view against = {});
 
-// Right when the number is the report's outs exactly.
-Verdict checkOuts(std::optional<double> answer, float outs, std::string_view outsText);
+// Right when the number is the report's outs exactly. With the true outs known (the flop and the turn), the
+// explanation names those cards beside the rule's count, against the range `against` names.
+Verdict checkOuts(std::optional<double> answer, float outs, std::string_view outsText,
+                  const std::optional<equity::TrueOuts>& trueOuts = std::nullopt,
+                  std::string_view against = {});
 
 // Right when the answer, in percent, lies within kEquityPoints of the exact equity; exactly that far is
-// right.
+// right. `against` names the range in words ("the 212 holdings of Semiloose that bet here"); empty, the
+// explanation names "the <rangeName> range".
 constexpr double kEquityPoints = 5.0;
-Verdict checkEquity(std::optional<double> answerPercent, double equity, std::string_view rangeName);
+Verdict checkEquity(std::optional<double> answerPercent, double equity, std::string_view rangeName,
+                    std::string_view against = {});
 
 // Calling is right when the exact equity is at least the price of the call; at exactly the price, too.
 Decision rightDecision(double equity, float price);
-Verdict checkDecision(std::optional<Decision> answer, double equity, float price);
+// With `against` and a valid `value`, the explanation names the range and the call's value in chips.
+Verdict checkDecision(std::optional<Decision> answer, double equity, float price,
+                      std::string_view against = {}, const equity::CallValue& value = {});
 
 // The drill's outs: right when the number is the example's stated total.
 Verdict checkStraightOuts(std::optional<double> answer, int statedOuts, std::string_view solution,

@@ -1,6 +1,7 @@
 #include "practice/practice_session.h"
 
 #include "equity/exact_equity.h"
+#include "equity/next_card.h"
 #include "practice/answer_error.h"
 #include "practice/straight_drill.h"
 #include "ranges/profiles.h"
@@ -69,6 +70,8 @@ const Deal& PracticeSession::start(Deal deal) {
     Verdicts.clear();
     Errors.clear();
     Equity.reset();
+    Against.clear();
+    TrueOuts.reset();
     return Current;
 }
 
@@ -76,22 +79,37 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
     if (Revealed) return Verdicts;
     Revealed = true;
     const std::vector<QuestionKind>& asked = questions();
-    // The journal keeps every spot's exact equity, asked about or not.
     const Spot& spot = Current.Cards;
-    Equity = equity::exactEquity(holeMask(spot), boardMask(spot), villainRange(spot.PreflopProfile)).Equity;
+    const equity::HoldingWeights& whole = villainRange(spot.PreflopProfile);
+    if (Settings.StraightDrill) {
+        // The journal keeps every spot's exact equity, asked about or not.
+        Equity = equity::exactEquity(holeMask(spot), boardMask(spot), whole).Equity;
+    } else {
+        // The villain's bet says something about his hand: the truth is against the part of his range that
+        // bets, which is the whole range when he has not bet.
+        const equity::BettingRange betting = equity::bettingRange(
+            holeMask(spot), boardMask(spot), whole, spot.Pot, spot.VillainBet, Settings.Betting);
+        Against = equity::bettingRangeWords(betting, rangeName());
+        const equity::HoldingWeights& faced = betting.Holdings > 0.0 ? betting.Weights : whole;
+        Equity = equity::exactEquity(holeMask(spot), boardMask(spot), faced).Equity;
+        if (spot.BoardCount < 5 && std::find(asked.begin(), asked.end(), QuestionKind::kOuts) != asked.end())
+            TrueOuts = equity::trueOuts(equity::nextCardEquities(holeMask(spot), boardMask(spot), faced));
+    }
+    const int call = std::min(spot.VillainBet, spot.Stack);
     for (const QuestionKind kind : asked) {
         switch (kind) {
         case QuestionKind::kTier:
-            Verdicts.push_back(checkTier(answers.Strength, Reading.StrengthLabel));
+            Verdicts.push_back(checkTier(answers.Strength, Reading.StrengthLabel, Equity, Against));
             break;
         case QuestionKind::kOuts:
-            Verdicts.push_back(checkOuts(answers.Outs, Reading.Outs, Reading.OutsText));
+            Verdicts.push_back(checkOuts(answers.Outs, Reading.Outs, Reading.OutsText, TrueOuts, Against));
             break;
         case QuestionKind::kEquity:
-            Verdicts.push_back(checkEquity(answers.EquityPercent, *Equity, rangeName()));
+            Verdicts.push_back(checkEquity(answers.EquityPercent, *Equity, rangeName(), Against));
             break;
         case QuestionKind::kDecision:
-            Verdicts.push_back(checkDecision(answers.Call, *Equity, priceOfCall(Current.Cards)));
+            Verdicts.push_back(checkDecision(answers.Call, *Equity, priceOfCall(spot), Against,
+                                             equity::callValue(call, spot.Pot + call, *Equity)));
             break;
         case QuestionKind::kStraightOuts: {
             const StraightExample example = straightExample(Current.Example);

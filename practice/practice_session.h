@@ -1,5 +1,6 @@
 #pragma once
 
+#include "equity/betting_range.h"
 #include "equity/holdings.h"
 #include "practice/answer_check.h"
 #include "practice/session_score.h"
@@ -21,6 +22,9 @@ struct SessionSettings {
     std::vector<QuestionKind> Questions{QuestionKind::kTier, QuestionKind::kOuts, QuestionKind::kEquity,
                                         QuestionKind::kDecision}; // asked on each dealt spot, in this order
     SpotFilter Filter;                                            // the drill reads only its profile
+    // When the villain has bet, the equity and call questions are judged against the part of his range that
+    // bets by this model.
+    equity::BettingModel Betting;
 };
 
 // The player's answers to the questions of one spot; an empty field is no answer.
@@ -72,6 +76,8 @@ public:
     std::optional<double> equity() const { return Equity; }
     // How far each answer was from the truth, by verdict, in the question's unit; none without an answer.
     const std::vector<std::optional<double>>& errors() const { return Errors; }
+    // The range that equity is against, in words ("the 212 holdings of Semiloose that bet here").
+    const std::string& against() const { return Against; }
 
     const SessionScore& score() const { return Score; }
     const std::vector<Deal>& missed() const { return Missed; }
@@ -97,6 +103,8 @@ private:
     std::vector<Verdict> Verdicts;
     std::vector<std::optional<double>> Errors;
     std::optional<double> Equity;
+    std::string Against;
+    std::optional<equity::TrueOuts> TrueOuts;
     SessionScore Score;
     std::vector<Deal> Missed;
 };

@@ -22,6 +22,7 @@ class QSettings;
 namespace tavolin {
 
 class AmountBox;
+class BettingPanel;
 class BoardRangeTable;
 class CardImage;
 class EquityPanel;
@@ -36,6 +37,9 @@ class StudyColumn;
 class VillainsPanel;
 namespace ui {
 class ProgressView;
+}
+namespace equity {
+struct EquityByPart;
 }
 
 // The trainer window: the deck, the slot row, the amounts, the villain profile, the buttons and the
@@ -105,6 +109,11 @@ private:
     // Feeds the study panels and the deck's next-card shading from the table and the last analysis; they
     // stay empty while the report is empty or hidden.
     void refreshStudy();
+    // Connects the betting range, the kept rows and the heat map to the study panels.
+    void connectNarrowing();
+    // The villain grid as a heat map of the hero's equity against each cell, while the view is chosen and
+    // `parts` has holdings; else the grid shows the range's weights.
+    void showHeatMap(const equity::EquityByPart& parts);
     void shadeNextCards(bool shown);
     void placeTable();
     void copyHand();
@@ -137,6 +146,7 @@ private:
     HeroRangePanel* heroRangePanel = nullptr;
     VillainsPanel* villainsPanel = nullptr;
     BoardRangeTable* boardRangeTable = nullptr;
+    BettingPanel* bettingPanel = nullptr;
     PracticePanel* practicePanel = nullptr;
     ui::ProgressView* progressView = nullptr;
     NamedRangesBar* namedRanges = nullptr;

@@ -3,12 +3,14 @@
 
 #include "analysis/number_format.h"
 #include "cards/card_text.h"
+#include "equity/equity_by_part.h"
+#include "ui/betting_panel.h"
 #include "ui/board_range_table.h"
 #include "ui/card_image.h"
 #include "ui/equity_panel.h"
 #include "ui/frm_tavolin.h"
-#include "ui/hero_range_panel.h"
 #include "ui/glossary.h"
+#include "ui/hero_range_panel.h"
 #include "ui/practice_panel.h"
 #include "ui/progress_view.h"
 #include "ui/range_panel.h"
@@ -58,6 +60,9 @@ void FrmTavolin::createStudyPanels() {
     // On a wide screen the range stands beside the figures that depend on it.
     studyColumn->addPanel(equityPanel);
     studyColumn->addPanel(rangePanel, StudyColumn::Tab::kStudy, true);
+    bettingPanel = new BettingPanel;
+    bettingPanel->setDecimalSeparator(separator);
+    studyColumn->addPanel(bettingPanel);
     studyColumn->addPanel(boardRangeTable);
     studyColumn->addPanel(villainsPanel);
     studyColumn->addPanel(heroRangePanel, StudyColumn::Tab::kStudy, true);
@@ -82,6 +87,7 @@ void FrmTavolin::createStudyPanels() {
     connect(heroRangePanel, &HeroRangePanel::rangeChanged, this, &FrmTavolin::refreshStudy);
     connect(villainsPanel, &VillainsPanel::villainsChanged, this, &FrmTavolin::refreshStudy);
     connect(actShading, &QAction::toggled, this, &FrmTavolin::refreshStudy);
+    connectNarrowing();
 
     connect(practicePanel, &PracticePanel::practiceStarted, this, [this] {
         TableBeforePractice = snapshot();
@@ -144,18 +150,30 @@ void FrmTavolin::refreshStudy() {
         if (table.Places[i]) (i < kHolePlaceCount ? hero : board) |= table.Places[i]->mask();
     const bool shown = !rtbOutput->report().empty();
     if (shown) {
-        // The report stays heads-up against villain 1; the equity line faces every villain ticked.
-        std::vector<VillainRange> villains{{rangePanel->range(), rangePanel->rangeName()}};
-        for (VillainRange& more : villainsPanel->extraVillains())
-            villains.push_back(std::move(more));
+        // The report stays heads-up against villain 1; the equity line faces every villain ticked. A lone
+        // villain who has bet is faced by the part of his range that bets; against several, who bet is
+        // unknown.
+        std::vector<VillainRange> more = villainsPanel->extraVillains();
+        const VillainRange narrowed =
+            bettingPanel->narrow(hero, board, rangePanel->range(), rangePanel->rangeName(),
+                                 readAmount(table.Amounts[0]), readAmount(table.Amounts[2]));
+        std::vector<VillainRange> villains{
+            more.empty() ? narrowed : VillainRange{rangePanel->range(), rangePanel->rangeName()}};
+        if (!more.empty()) bettingPanel->showSeveralVillains();
+        for (VillainRange& villain : more)
+            villains.push_back(std::move(villain));
         equityPanel->showSpot(hero, board, villains, RuleOfThumbPercent, RuleOfThumbOuts);
         heroRangePanel->showSpot(board, rangePanel->range());
         equityPanel->showHeroRange(heroRangePanel->figures(), rangePanel->rangeName());
-        boardRangeTable->showSpot(hero, board, rangePanel->range(), rangePanel->rangeName());
+        const equity::EquityByPart parts = equity::equityByPart(hero, board, rangePanel->range());
+        boardRangeTable->showSpot(hero, board, rangePanel->range(), rangePanel->rangeName(), &parts);
+        showHeatMap(parts);
     } else {
         equityPanel->clear();
         heroRangePanel->clear();
         boardRangeTable->clear();
+        bettingPanel->clear();
+        showHeatMap({});
     }
     shadeNextCards(shown && actShading->isChecked());
 }

@@ -78,7 +78,7 @@ constexpr std::array<GlossaryEntry, 19> kLines{{
 }};
 
 // The study column's terms, for its hovers and the glossary.
-constexpr std::array<GlossaryEntry, 11> kStudyTerms{{
+constexpr std::array<GlossaryEntry, 15> kStudyTerms{{
     {"win / tie", "Exact equity is the wins plus half the ties, over every holding and every card to come."},
     {"live holdings",
      "The villain's two-card holdings that your cards and the board leave possible, counted by weight."},
@@ -94,6 +94,18 @@ constexpr std::array<GlossaryEntry, 11> kStudyTerms{{
      "Holdings of the villain's range that rank above your hand now; the report's Better Villain Hands "
      "counts over all holdings left in the deck (1,081 on the flop) instead."},
     {"Rule of thumb", "The report's PER(AI), from its outs, set beside the exact equity."},
+    {"betting range",
+     "The part of the villain's range that bets, by a plain model: his made hands from the chosen class up, "
+     "his draws when they bet, and bluffs from his weakest holdings so that bluffs : value = bet : pot + "
+     "bet, the mix that leaves a bluff-catcher indifferent. Facing a bet, the equity and the call are "
+     "judged against it."},
+    {"Keep",
+     "Tick the rows he still holds after his action and keep them: the kept range goes on to the equity, the "
+     "shading and the next street. Back to the profile undoes it."},
+    {"Your equity", "Your exact equity against the holdings of that row alone."},
+    {"Strength label",
+     "The report's tier grades the class of the made hand by its rule, not its chances: a NOTHING with "
+     "strong draws can hold 60% equity."},
 }};
 
 } // namespace

@@ -213,6 +213,7 @@ practice::SessionSettings PracticePanel::chosenSettings() const {
     if (BoardBox->currentIndex() > 0)
         settings.Filter.Board = static_cast<practice::BoardKind>(BoardBox->currentIndex() - 1);
     if (ProfileBox->currentIndex() > 0) settings.Filter.PreflopProfile = ProfileBox->currentIndex() - 1;
+    settings.Betting = Betting;
     return settings;
 }
 

@@ -52,6 +52,8 @@ public:
     // The window hands every key here while practising. The panel takes every key without Ctrl, Alt or
     // Meta (true), even one it ignores, so that typing never picks cards; it leaves the others (false).
     bool handleKey(QKeyEvent* event);
+    // The betting model sessions started from the panel judge a bet by, as the study column sets it.
+    void setBettingModel(const equity::BettingModel& model) { Betting = model; }
 
     // Each judged answer is recorded in `link` (none: nothing is saved, and the panel says so), and its
     // spots due for review are dealt first when the player asks.
@@ -133,6 +135,7 @@ private:
     std::optional<practice::Tier> ChosenTier;
     std::optional<practice::Decision> ChosenDecision;
     int CurrentQuestion = 0;
+    equity::BettingModel Betting;
 };
 
 } // namespace tavolin

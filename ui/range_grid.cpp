@@ -95,9 +95,9 @@ QString RangeGrid::cellTip(int row, int column) const {
     if (cell.Holdings <= 0.0)
         return cellWeight(row, column) > 0.0 ? tr("%1: no live holding on this board").arg(handLabel(hand))
                                              : tr("%1: not in the range").arg(handLabel(hand));
-    return tr("%1: %2 holdings, %3")
-        .arg(handLabel(hand), study::holdingsText(cell.Holdings, Separator),
-             study::percentText(cell.Equity, 1, Separator));
+    return EquityPrefix + tr("%1: %2 holdings, %3")
+                              .arg(handLabel(hand), study::holdingsText(cell.Holdings, Separator),
+                                   study::percentText(cell.Equity, 1, Separator));
 }
 
 double RangeGrid::cellWeight(int row, int column) const {

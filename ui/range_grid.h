@@ -30,6 +30,8 @@ public:
     // The colour of an equity 0..1: red at 0, amber at one half, green at 1.
     static QColor equityColour(double equity);
     void setDecimalSeparator(const QString& separator) { Separator = separator; }
+    // Put before each cell's equity tip, such as "vs " when the equities are the hero's against the cell.
+    void setEquityPrefix(const QString& prefix) { EquityPrefix = prefix; }
 
     // The mean weight of the cell's holdings, 0..1.
     double cellWeight(int row, int column) const;
@@ -62,6 +64,7 @@ private:
     equity::HoldingWeights Weights{};
     std::optional<std::array<equity::CellEquity, kSide * kSide>> Equities;
     QString Separator = QStringLiteral(".");
+    QString EquityPrefix;
     bool Painting = false;
     double PaintWeight = 1.0;
     QPoint LastCell{-1, -1};

@@ -1,5 +1,7 @@
+#include "equity/exact_equity.h"
 #include "practice/practice_session.h"
 #include "practice/straight_drill.h"
+#include "ranges/profiles.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -64,6 +66,40 @@ TEST(PracticeSession, MissedSpotsComeBackUntilAnsweredRight) {
     // The spot was scored when first answered; the retry does not score it again.
     EXPECT_EQ(session.score().of(QuestionKind::kEquity).Wrong, 1);
     EXPECT_EQ(session.score().of(QuestionKind::kEquity).Right, 0);
+}
+
+// Facing a bet, the equity and the call are judged against the part of the villain's range that bets, worked
+// out here from the model directly, and every verdict says which range that is.
+TEST(PracticeSession, BetsAreJudgedAgainstTheRangeThatBets) {
+    SessionSettings settings;
+    settings.Seed = 5;
+    settings.Betting.LowestValue = equity::BoardClass::kSecondPair;
+    PracticeSession session(settings);
+    int narrowed = 0;
+    for (int i = 0; i < 12; ++i) {
+        const Spot spot = session.deal().Cards;
+        const auto betting =
+            equity::bettingRange(holeMask(spot), boardMask(spot), ranges::profileRange(spot.PreflopProfile),
+                                 spot.Pot, spot.VillainBet, settings.Betting);
+        const double truth = equity::exactEquity(holeMask(spot), boardMask(spot), betting.Weights).Equity;
+        const std::string words =
+            equity::bettingRangeWords(betting, std::string(ranges::profileName(spot.PreflopProfile)));
+        narrowed += betting.Narrowed ? 1 : 0;
+        const std::vector<Verdict>& verdicts = session.reveal({});
+        ASSERT_TRUE(session.equity());
+        EXPECT_NEAR(*session.equity(), truth, 1e-12) << describeSpot(spot);
+        EXPECT_EQ(session.against(), words);
+        for (const Verdict& verdict : verdicts) {
+            // On the river there are no true outs to set beside the rule's.
+            if (verdict.Kind == QuestionKind::kOuts && spot.BoardCount == 5) continue;
+            EXPECT_NE(verdict.Explanation.find(words), std::string::npos) << verdict.Explanation;
+        }
+        const std::string& call = verdicts.back().Explanation;
+        EXPECT_EQ(call.find("on average") != std::string::npos, spot.VillainBet > 0) << call;
+        EXPECT_EQ(verdicts.back().Truth,
+                  rightDecision(truth, priceOfCall(spot)) == Decision::kCall ? "call" : "fold");
+    }
+    EXPECT_GT(narrowed, 6);
 }
 
 } // namespace

@@ -2,17 +2,23 @@
 // with figures worked out apart from the panels: one holding at a time, and the multiway engine.
 
 #include "cards/card_text.h"
+#include "equity/betting_range.h"
 #include "equity/exact_equity.h"
+#include "equity/kept_classes.h"
 #include "ranges/profiles.h"
 #include "ranges/range_text.h"
 #include "ranges/starting_hands.h"
 #include "tests/ui/table_probe.h"
+#include "ui/board_range_table.h"
 #include "ui/equity_panel.h"
 #include "ui/hero_range_panel.h"
 #include "ui/range_grid.h"
+#include "ui/range_panel.h"
 
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QToolTip>
 
 using namespace tavolin;
@@ -123,8 +129,10 @@ private slots:
         const CardMask hero = cardsMask("Ah Kh");
         const CardMask board = cardsMask("Qh 7h 2c 9s");
         const HoldingWeights first = ranges::profileRange(1);
+        // Heads-up, the villain's bet narrows his range to the part that bets.
         const double headsUp = shownPercent(line);
-        QCOMPARE_LE(std::abs(headsUp - exactEquity(hero, board, first).Equity), 0.0005);
+        const HoldingWeights betting = bettingRange(hero, board, first, 100, 50).Weights;
+        QCOMPARE_LE(std::abs(headsUp - exactEquity(hero, board, betting).Equity), 0.0005);
 
         auto* second = window.findChild<QCheckBox*>("chkVillain2");
         QVERIFY(second != nullptr && !second->isChecked());
@@ -153,6 +161,63 @@ private slots:
         QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(4, second->height() / 2));
         QCOMPARE(shownPercent(line), headsUp);
         QCOMPARE(probe.shown(), report);
+    }
+
+    // Every row ticked keeps the whole live range; keeping all but one row narrows the range panel's range to
+    // exactly those rows, "Back to the profile" undoes it; the heat map's hover is the equity against the
+    // cell's holdings alone.
+    void keptRowsNarrowTheRangeAndTheHeatMapShowsEachCell() {
+        FrmTavolin window;
+        TableProbe probe(window);
+        window.show();
+        probe.pick(QStringLiteral("Ah Kh Qh 7h 2c"));
+        probe.typeAmount(0, QStringLiteral("100"));
+        QVERIFY(!probe.shown().empty());
+        const CardMask hero = cardsMask("Ah Kh");
+        const CardMask board = cardsMask("Qh 7h 2c");
+        const HoldingWeights profile = ranges::profileRange(1);
+        auto* table = window.findChild<BoardRangeTable*>();
+        auto* rangePanel = window.findChild<RangePanel*>();
+        const KeptClasses all = table->ticked();
+        const HoldingWeights whole = keepClasses(hero, board, profile, all);
+        for (int index = 0; index < kHoldingCount; ++index)
+            QCOMPARE(whole[index], (holdingMask(index) & (hero | board)) == 0 ? profile[index] : 0.0);
+
+        auto* rows = window.findChild<QTableWidget*>("tblBoardRange");
+        QTableWidgetItem* topPair = rows->findItems(QStringLiteral("Top pair"), Qt::MatchExactly).value(0);
+        QVERIFY(topPair != nullptr);
+        topPair->setCheckState(Qt::Unchecked);
+        KeptClasses kept = all;
+        kept.reset(static_cast<std::size_t>(BoardClass::kTopPair));
+        QCOMPARE(table->ticked(), kept);
+        window.findChild<QPushButton*>("cmdKeepRows")->click();
+        QCOMPARE(rangePanel->range(), keepClasses(hero, board, profile, kept));
+        QVERIFY(rangePanel->rangeName().endsWith(QStringLiteral(", kept")));
+        QVERIFY(rows->findItems(QStringLiteral("Top pair"), Qt::MatchExactly).isEmpty());
+        window.findChild<QPushButton*>("cmdBackToProfile")->click();
+        QCOMPARE(rangePanel->range(), profile);
+
+        window.findChild<QCheckBox*>("chkHeatMap")->setChecked(true);
+        auto* grid = rangePanel->findChild<RangeGrid*>("rangeGrid");
+        QVERIFY(grid->showsEquities());
+        for (int row = 0; row < RangeGrid::kSide; ++row) {
+            const int column = (row + 3) % RangeGrid::kSide;
+            const ranges::StartingHand hand = ranges::gridHand(row, column);
+            HoldingWeights cell{};
+            ranges::setStartingHand(cell, hand, 1.0);
+            for (int index = 0; index < kHoldingCount; ++index)
+                cell[index] *= profile[index];
+            const EquityResult alone = exactEquity(hero, board, cell);
+            if (alone.Weight <= 0.0) continue;
+            const QPoint inside = grid->cellRect(row, column).center();
+            QHelpEvent hover(QEvent::ToolTip, inside, grid->mapToGlobal(inside));
+            QCoreApplication::sendEvent(grid, &hover);
+            QVERIFY2(QToolTip::text().startsWith(QStringLiteral("vs %1: ").arg(
+                         QString::fromStdString(ranges::startingHandName(hand)))),
+                     qPrintable(QToolTip::text()));
+            QCOMPARE(QToolTip::text().section(' ', -1),
+                     QStringLiteral("%1%").arg(100.0 * alone.Equity, 0, 'f', 1));
+        }
     }
 };
 
