@@ -34,6 +34,14 @@ std::vector<Card> boardDealt(const Hand& hand, std::size_t street) {
     return cards;
 }
 
+std::vector<Card> holeCards(const Hand& hand) {
+    std::vector<Card> cards;
+    for (const Card card : cardsIn(hand.Hole))
+        cards.push_back(card);
+    std::stable_sort(cards.begin(), cards.end(), [](Card a, Card b) { return a.rank() > b.rank(); });
+    return cards;
+}
+
 bool flagged(const Hand& hand) {
     return std::any_of(hand.Decisions.begin(), hand.Decisions.end(),
                        [](const Decision& d) { return d.Flagged; });
@@ -52,8 +60,7 @@ bool wholeUnits(const Hand& hand) {
 
 TableSetup streetSetup(const Hand& hand, std::size_t street) {
     TableSetup setup;
-    for (const Card card : cardsIn(hand.Hole))
-        setup.Hole.push_back(card);
+    setup.Hole = holeCards(hand);
     setup.Board = boardDealt(hand, street);
     if (street >= hand.Streets.size()) return setup;
     const StreetState& shown = hand.Streets[street];

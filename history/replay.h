@@ -14,6 +14,9 @@ namespace tavolin::history {
 // The board dealt by `street` (an index into hand.Streets), in the order it was dealt.
 std::vector<Card> boardDealt(const Hand& hand, std::size_t street);
 
+// The hero's hole cards, the higher rank first.
+std::vector<Card> holeCards(const Hand& hand);
+
 // True when one of the hero's decisions went against the price.
 bool flagged(const Hand& hand);
 

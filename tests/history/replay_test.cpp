@@ -17,9 +17,9 @@ HandList listOf(const std::string& text) {
     return readHandList(in);
 }
 
-std::string boardText(const TableSetup& setup) {
+std::string names(const std::vector<Card>& cards) {
     std::string text;
-    for (const Card card : setup.Board)
+    for (const Card card : cards)
         text += (text.empty() ? "" : " ") + cardName(card);
     return text;
 }
@@ -38,14 +38,14 @@ TEST(Replay, SetsTheTableStreetByStreet) {
     ASSERT_TRUE(list.choose(0));
     EXPECT_EQ(list.Shown, 1u); // the flop first
     TableSetup flop = list.setup();
-    EXPECT_EQ(maskOfAll(flop.Hole), *readCardList("Ah Kh"));
-    EXPECT_EQ(boardText(flop), "Qh 7h 2c");
+    EXPECT_EQ(names(flop.Hole), "Ah Kh"); // the higher rank first
+    EXPECT_EQ(names(flop.Board), "Qh 7h 2c");
     EXPECT_EQ(flop.Amounts, (Amounts{"1875", "0", "0", "2375"})); // the hero checks first
     ASSERT_TRUE(list.nextStreet());
-    EXPECT_EQ(boardText(list.setup()), "Qh 7h 2c 3d");
+    EXPECT_EQ(names(list.setup().Board), "Qh 7h 2c 3d");
     EXPECT_EQ(list.setup().Amounts, (Amounts{"7625", "0", "0", "0"})); // all-in: nothing behind
     ASSERT_TRUE(list.nextStreet());
-    EXPECT_EQ(boardText(list.setup()), "Qh 7h 2c 3d 9h");
+    EXPECT_EQ(names(list.setup().Board), "Qh 7h 2c 3d 9h");
     EXPECT_FALSE(list.nextStreet());
     ASSERT_TRUE(list.previousStreet() && list.previousStreet() && list.previousStreet());
     EXPECT_TRUE(list.setup().Board.empty());
@@ -57,7 +57,7 @@ TEST(Replay, SetsTheTableStreetByStreet) {
     EXPECT_EQ(list.setup().Amounts, (Amounts{"12", "0", "144", "194"}));
     EXPECT_EQ(list.decisionsShown().size(), 1u);
     ASSERT_TRUE(list.nextStreet());
-    EXPECT_EQ(boardText(list.setup()), "Kd 8s 3c 2h");
+    EXPECT_EQ(names(list.setup().Board), "Kd 8s 3c 2h");
     EXPECT_TRUE(list.decisionsShown().empty());
     EXPECT_FALSE(list.choose(2));
 }
