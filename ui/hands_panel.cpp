@@ -31,6 +31,13 @@ QString money(history::Money amount) {
     return QString::fromStdString(history::moneyText(amount));
 }
 
+QString cardsText(const std::vector<Card>& cards) {
+    QStringList names;
+    for (const Card card : cards)
+        names << QString::fromStdString(cardName(card));
+    return names.join(u' ');
+}
+
 QString decisionLine(const history::Decision& decision) {
     QString line = kMoveNames[static_cast<std::size_t>(decision.Action)];
     if (decision.Amount > 0) line += u' ' + money(decision.Amount);
@@ -136,7 +143,7 @@ bool HandsPanel::showList(history::HandList list, const QString& source) {
                                                          [](const auto& d) { return d.Flagged; }));
         const std::array<QString, 4> cells{
             QStringLiteral("#%1 %2").arg(QString::fromStdString(hand.Id), game),
-            QString::fromStdString(cardNames(hand.Hole)), money(hand.Net),
+            cardsText(history::holeCards(hand)), money(hand.Net),
             flags > 0 ? QStringLiteral("\u2691 %1").arg(flags) : QString()};
         for (std::size_t column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
