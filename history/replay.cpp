@@ -18,6 +18,11 @@ Money heroStartStack(const Hand& hand) {
     return 0;
 }
 
+// Which of a street's decisions the table shows: a flagged one, else one facing a bet, else the first.
+int rank(const Decision& decision) {
+    return decision.Flagged ? 3 : decision.ToCall > 0 ? 2 : 1;
+}
+
 } // namespace
 
 std::vector<Card> boardDealt(const Hand& hand, std::size_t street) {
@@ -67,16 +72,17 @@ TableSetup streetSetup(const Hand& hand, std::size_t street) {
     const bool whole = wholeUnits(hand);
     std::array<std::string, kAmountCount> amounts{amountText(shown.PotBefore, whole), "0", "0", ""};
     if (shown.OnStreet == Street::kPreflop) amounts[3] = amountText(heroStartStack(hand), whole);
+    const Decision* weighed = nullptr;
     for (const Decision& decision : hand.Decisions) {
-        if (decision.OnStreet > shown.OnStreet) break;
-        if (decision.OnStreet == shown.OnStreet) {
-            amounts = {amountText(decision.Pot - decision.HeroBet - decision.VillainBet, whole),
-                       amountText(decision.HeroBet, whole), amountText(decision.VillainBet, whole),
-                       amountText(decision.Stack, whole)};
-            break;
-        }
-        amounts[3] = amountText(decision.Stack - decision.Amount, whole);
+        if (decision.OnStreet < shown.OnStreet)
+            amounts[3] = amountText(decision.Stack - decision.Amount, whole);
+        if (decision.OnStreet == shown.OnStreet && rank(decision) > (weighed ? rank(*weighed) : 0))
+            weighed = &decision;
     }
+    if (weighed != nullptr)
+        amounts = {amountText(weighed->Pot - weighed->HeroBet - weighed->VillainBet, whole),
+                   amountText(weighed->HeroBet, whole), amountText(weighed->VillainBet, whole),
+                   amountText(weighed->Stack, whole)};
     setup.Amounts = amounts;
     return setup;
 }

@@ -25,9 +25,10 @@ bool flagged(const Hand& hand);
 bool wholeUnits(const Hand& hand);
 
 // The table on one street of the hand: the hole cards, the board in dealt order, and the amounts the hero
-// met there. Where the hero acted on the street: the pot before the two bets the hero weighed (other
-// players' calls included), the hero's and the highest bet, the stack behind. Elsewhere the pot as the
-// street began, no bets, and the stack as the hero's last action left it (empty when not yet known).
+// met there. Where the hero acted on the street, at the first flagged decision, else the first facing a
+// bet, else the first: the pot before the two bets the hero weighed (other players' calls included), the
+// hero's and the highest bet, the stack behind. Elsewhere the pot as the street began, no bets, and the
+// stack as the hero's last action before it left it (empty when not yet known).
 TableSetup streetSetup(const Hand& hand, std::size_t street);
 
 // The hands read from a file or a paste, the one chosen and the street it shows.
