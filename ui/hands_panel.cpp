@@ -86,9 +86,10 @@ HandsPanel::HandsPanel(QWidget* parent) : QWidget(parent) {
     cmdReview->setToolTip(tr("Put this hand's flagged decisions in the journal's review queue"));
     layout->addWidget(cmdReview);
     connect(cmdReview, &QPushButton::clicked, this, &HandsPanel::reviewRequested);
-    tblHands = new QTableWidget(0, 4, this);
+    tblHands = new QTableWidget(0, 6, this);
     tblHands->setObjectName(QStringLiteral("tblHands"));
-    tblHands->setHorizontalHeaderLabels({tr("Hand"), tr("Cards"), tr("Net"), tr("Flags")});
+    tblHands->setHorizontalHeaderLabels(
+        {tr("Played"), tr("Hand"), tr("Stakes"), tr("Cards"), tr("Net"), tr("Flags")});
     tblHands->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblHands->setSelectionMode(QAbstractItemView::SingleSelection);
     tblHands->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -137,17 +138,20 @@ bool HandsPanel::showList(history::HandList list, const QString& source) {
     tblHands->setRowCount(static_cast<int>(List.Hands.size()));
     for (int row = 0; row < tblHands->rowCount(); ++row) {
         const history::Hand& hand = List.Hands[static_cast<std::size_t>(row)];
-        const QString game = kLimitNames[static_cast<std::size_t>(hand.BetLimit)] +
+        const QString game = QString::fromStdString(hand.Stakes) + u' ' +
+                             kLimitNames[static_cast<std::size_t>(hand.BetLimit)] +
                              (hand.Tournament ? tr(" tournament") : QString());
         const int flags = static_cast<int>(std::count_if(hand.Decisions.begin(), hand.Decisions.end(),
                                                          [](const auto& d) { return d.Flagged; }));
-        const std::array<QString, 4> cells{
-            QStringLiteral("#%1 %2").arg(QString::fromStdString(hand.Id), game),
-            cardsText(history::holeCards(hand)), money(hand.Net),
-            flags > 0 ? QStringLiteral("\u2691 %1").arg(flags) : QString()};
+        const std::array<QString, 6> cells{QString::fromStdString(hand.Played),
+                                           QStringLiteral("#%1").arg(QString::fromStdString(hand.Id)),
+                                           game.trimmed(),
+                                           cardsText(history::holeCards(hand)),
+                                           money(hand.Net),
+                                           flags > 0 ? QStringLiteral("\u2691 %1").arg(flags) : QString()};
         for (std::size_t column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
-            if (column == 2) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (column == 4) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             tblHands->setItem(row, static_cast<int>(column), item);
         }
     }

@@ -35,6 +35,8 @@ CardMask maskOfAll(const std::vector<Card>& cards) {
 TEST(Replay, SetsTheTableStreetByStreet) {
     HandList list = listOf(written::kTournament + "\n" + written::kRunTwice);
     ASSERT_EQ(list.Hands.size(), 2u);
+    EXPECT_EQ(list.Hands[0].Stakes + " | " + list.Hands[0].Played, "100/200 | 2024/01/05 20:00:00 ET");
+    EXPECT_EQ(list.Hands[1].Stakes, "$1/$2 USD");
     ASSERT_TRUE(list.choose(0));
     EXPECT_EQ(list.Shown, 1u); // the flop first
     TableSetup flop = list.setup();
