@@ -6,7 +6,11 @@
 #include "tests/ui/table_probe.h"
 #include "ui/hands_panel.h"
 
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -55,14 +59,26 @@ private slots:
             }
             QCOMPARE(panel->hands().Shown, std::size_t{0});
         }
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(panel->hands().Shown, std::size_t{1});
+        QTest::keyClick(&window, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(panel->hands().Shown, std::size_t{0});
     }
 
-    // A missing file, a folder and a file of no hands each get a reason on the status line, and the list
-    // and the table stay as they were.
+    // A file dropped on the window opens as one picked. A missing file, a folder and a file of no hands
+    // each get a reason on the status line, and the list and the table stay as they were.
     void unreadableFilesChangeNothing() {
         FrmTavolin window;
         TableProbe probe(window);
-        QVERIFY(window.openHistory(kSample));
+        QMimeData dropped;
+        dropped.setUrls({QUrl::fromLocalFile(kSample)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &drop);
+        QCOMPARE(window.findChild<HandsPanel*>()->handCount(), 3);
         const TableState before = window.snapshot();
         QTemporaryDir folder;
         QFile junk(folder.filePath("junk.txt"));
