@@ -27,6 +27,9 @@ const std::array<QString, 7> kMoveNames{
     QStringLiteral("posts"), QStringLiteral("posts"), QStringLiteral("folds"), QStringLiteral("checks"),
     QStringLiteral("calls"), QStringLiteral("bets"),  QStringLiteral("raises")};
 
+// The skipped hands the tool tip names; a file of many skips says the rest by their count above.
+constexpr qsizetype kSkipsShown = 12;
+
 QString money(history::Money amount) {
     return QString::fromStdString(history::moneyText(amount));
 }
@@ -134,6 +137,13 @@ bool HandsPanel::showList(history::HandList list, const QString& source) {
                        (List.Skipped.empty()
                             ? QString()
                             : tr(", %n skipped", nullptr, static_cast<int>(List.Skipped.size()))));
+    QStringList skipped;
+    for (const history::Skip& skip : List.Skipped)
+        if (skipped.size() < kSkipsShown)
+            skipped << (skip.Id.empty() ? QString()
+                                        : u'#' + QString::fromStdString(skip.Id) + QStringLiteral(": ")) +
+                           QString::fromStdString(skip.Reason);
+    lblSource->setToolTip(skipped.isEmpty() ? QString() : tr("Skipped:\n") + skipped.join(u'\n'));
     QSignalBlocker quiet(tblHands);
     tblHands->setRowCount(static_cast<int>(List.Hands.size()));
     for (int row = 0; row < tblHands->rowCount(); ++row) {
