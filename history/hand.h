@@ -48,6 +48,8 @@ struct Hand {
     std::string Id;
     Limit BetLimit = Limit::kNoLimit;
     bool Tournament = false;
+    std::string Stakes; // the blinds as the file writes them, empty when it does not
+    std::string Played; // when the hand was played, as the file writes it; empty when it does not
     std::string Hero;
     CardMask Hole = 0;
     CardMask Board = 0;                // the whole board (the first run's when the hand was run twice)

@@ -179,6 +179,8 @@ std::variant<Hand, Skip> buildHand(const HandRecord& record, const equity::Holdi
     hand.Id = record.Id;
     hand.BetLimit = record.BetLimit;
     hand.Tournament = record.Tournament;
+    hand.Stakes = record.Stakes;
+    hand.Played = record.Played;
     hand.Hero = record.Players[static_cast<std::size_t>(record.Hero)].Name;
     hand.Hole = record.Hole;
     hand.Rake = record.Rake;

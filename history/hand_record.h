@@ -51,6 +51,8 @@ struct HandRecord {
     bool Holdem = false;
     Limit BetLimit = Limit::kNoLimit;
     bool Tournament = false;
+    std::string Stakes; // the blinds as the file writes them, empty when it does not
+    std::string Played; // when the hand was played, as the file writes it; empty when it does not
     std::vector<SeatedPlayer> Players;
     std::vector<Action> Actions;                   // in the order they happened
     std::array<CardMask, kStreetCount> NewCards{}; // the board cards each street turns (the first run's)

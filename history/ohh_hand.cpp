@@ -87,6 +87,10 @@ std::variant<HandRecord, Problem> readHand(const json& ohh, bool raiseIsTotal) {
     hand.Game = textOf(ohh.value("game_type", json()));
     hand.Holdem = hand.Game == "Holdem";
     hand.Tournament = ohh.contains("tournament_info");
+    hand.Played = textOf(ohh.value("start_date_utc", json()));
+    const auto small = moneyOf(ohh.value("small_blind_amount", json()));
+    const auto big = moneyOf(ohh.value("big_blind_amount", json()));
+    if (small && big) hand.Stakes = moneyText(*small) + "/" + moneyText(*big);
     const json betLimit = ohh.value("bet_limit", json::object());
     if (betLimit.is_object())
         hand.BetLimit = lookUp(kLimits, betLimit.value("bet_type", json())).value_or(Limit::kNoLimit);

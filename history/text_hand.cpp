@@ -86,6 +86,8 @@ public:
         Hand.Holdem = header.Holdem;
         Hand.BetLimit = header.BetLimit;
         Hand.Tournament = header.Tournament;
+        Hand.Stakes = header.Stakes;
+        Hand.Played = header.Played;
         BigBlind = header.BigBlind;
     }
 

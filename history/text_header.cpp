@@ -46,8 +46,15 @@ std::optional<TextHeader> readTextHeader(std::string_view line) {
     rest.remove_prefix(std::min(rest.find_first_not_of(' '), rest.size()));
     header.Tournament = rest.starts_with("Tournament #");
     header.Game = std::string(rest.substr(0, std::min(rest.find(" ("), rest.find(" - "))));
-    if (const std::size_t open = rest.find(" ("); open != std::string_view::npos)
+    if (const std::size_t open = rest.find(" ("); open != std::string_view::npos) {
         header.BigBlind = bigBlindOf(rest.substr(open + 2));
+        const std::string_view blinds = rest.substr(open + 2);
+        header.Stakes = std::string(blinds.substr(0, blinds.find(')')));
+    }
+    if (const std::size_t dash = rest.rfind(" - "); dash != std::string_view::npos) {
+        const std::string_view played = rest.substr(dash + 3);
+        header.Played = std::string(played.substr(0, played.find(" [")));
+    }
 
     const std::size_t holdem = header.Game.find("Hold'em ");
     header.Holdem = holdem != std::string::npos && header.Game.find("Omaha") == std::string::npos;

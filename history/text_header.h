@@ -14,6 +14,8 @@ struct TextHeader {
     Limit BetLimit = Limit::kNoLimit;
     bool Tournament = false;
     std::optional<Money> BigBlind;
+    std::string Stakes; // the blinds as written: "$1/$2 USD", "100/200"
+    std::string Played; // the date and time as written: "2024/01/05 20:00:00 ET"
 };
 
 // The first line of a text hand: "<site> Hand #<digits>: <game> (<blinds>) - <date>" (or "Game #", or a

@@ -101,6 +101,7 @@ FrmTavolin::FrmTavolin(QWidget* parent)
     createStudyColumn();
     createHabits();
     createStudyPanels();
+    createHands();
 
     // Both villain profiles start at "2-Semiloose", as the table does.
     cmbVillain[0]->setCurrentIndex(Hand.state().Preflop);

@@ -26,6 +26,7 @@ class BettingPanel;
 class BoardRangeTable;
 class CardImage;
 class EquityPanel;
+class HandsPanel;
 class HeroRangePanel;
 class JournalLink;
 class NamedRangesBar;
@@ -76,6 +77,9 @@ public:
     void setJournal(journal::Journal* journal);
     // Shows the study column's tab named "study", "practice" or "progress"; false for another name.
     bool showTab(const QString& name);
+    // Lists the hands of a hand-history file on the Hands tab and shows the first; false, with the reason
+    // on the status line and nothing else changed, when none can be read.
+    bool openHistory(const QString& path);
 
 signals:
     // The player asked to drill one of the leaks the Progress tab lists.
@@ -93,6 +97,9 @@ private:
     void createStudyColumn();
     void createHabits();
     void createStudyPanels();
+    void createHands();
+    // Lists the whole hands a pasted text holds; false when it holds none.
+    bool openPastedHands(const QString& text);
 
     void cmdCalcClick();
     void cmdCheckClick();
@@ -151,6 +158,7 @@ private:
     ui::ProgressView* progressView = nullptr;
     NamedRangesBar* namedRanges = nullptr;
     std::unique_ptr<JournalLink> Journal;
+    HandsPanel* handsPanel = nullptr;
 
     double PixelsPerTwip;
     QSettings* Settings = nullptr;

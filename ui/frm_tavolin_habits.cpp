@@ -175,6 +175,7 @@ void FrmTavolin::copyHand() {
 
 bool FrmTavolin::pasteHand(const QString& text) {
     if (holdsQuestion()) return false;
+    if (openPastedHands(text)) return true;
     QString error;
     const auto hand = readHand(text, profileNames(), error);
     if (!hand) {

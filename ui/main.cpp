@@ -80,7 +80,10 @@ int main(int argc, char* argv[]) {
         QStringLiteral("journal"),
         QStringLiteral("Keep practice and saved ranges in this journal file instead of the default one."),
         QStringLiteral("path"));
-    parser.addOptions({screenshot, cards, amounts, size, view, journalPath});
+    const QCommandLineOption history(QStringLiteral("history"),
+                                     QStringLiteral("Open the hands of this hand history on the Hands tab."),
+                                     QStringLiteral("file"));
+    parser.addOptions({screenshot, cards, amounts, size, view, journalPath, history});
     parser.process(app);
 
     // Made before the window, so that it outlives the window writing its size into it.
@@ -94,6 +97,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "no such tab: %s\n", qPrintable(parser.value(view)));
         return 2;
     }
+    if (parser.isSet(history) && !window.openHistory(parser.value(history))) return 2;
     window.show();
     if (!dealSample(window, parser.value(cards), parser.value(amounts))) return 2;
 
