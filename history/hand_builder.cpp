@@ -133,6 +133,10 @@ std::optional<double> allInEquity(Decision& decision, CardMask hole,
     return std::nullopt;
 }
 
+bool unweighed(const Decision& decision) {
+    return decision.Opponents > 1 && !decision.Equity && decision.NoEquity.empty();
+}
+
 void judge(Decision& decision, CardMask hole, const equity::HoldingWeights& villainRange) {
     const auto equity = allInEquity(decision, hole, villainRange);
     if (!equity) return;
@@ -147,7 +151,8 @@ void judge(Decision& decision, CardMask hole, const equity::HoldingWeights& vill
 
 } // namespace
 
-std::variant<Hand, Skip> buildHand(const HandRecord& record, const equity::HoldingWeights* villainRange) {
+std::variant<Hand, Skip> buildHand(const HandRecord& record, const equity::HoldingWeights* villainRange,
+                                   Weigh weigh) {
     if (!record.Holdem) return Skip{record.Id, "not hold'em: " + record.Game};
     if (record.Hero < 0) return Skip{record.Id, "the hero's cards are unknown (no \"Dealt to\" line)"};
     if (cardCount(record.Hole) != 2)
@@ -196,9 +201,15 @@ std::variant<Hand, Skip> buildHand(const HandRecord& record, const equity::Holdi
     hand.DealtBoard = dealtBoard(record);
     if (villainRange != nullptr) {
         for (Decision& decision : hand.Decisions)
-            judge(decision, hand.Hole, *villainRange);
+            if (weigh == Weigh::kEveryDecision || decision.Opponents <= 1)
+                judge(decision, hand.Hole, *villainRange);
     }
     return hand;
+}
+
+void weighMultiway(Hand& hand, const equity::HoldingWeights& villainRange) {
+    for (Decision& decision : hand.Decisions)
+        if (unweighed(decision)) judge(decision, hand.Hole, villainRange);
 }
 
 } // namespace tavolin::history

@@ -13,6 +13,12 @@ namespace tavolin::history {
 // villain range, every decision against one opponent gets its exact equity against that range and a
 // verdict, and against two or three the equity against each of them holding a hand of it (see
 // multiwayEquity); with more opponents, or without a range, equity and verdict stay empty.
-std::variant<Hand, Skip> buildHand(const HandRecord& record, const equity::HoldingWeights* villainRange);
+// Multiway equity is sampled and slow, so a list of many hands may leave it for weighMultiway.
+enum class Weigh { kEveryDecision, kHeadsUpOnly };
+std::variant<Hand, Skip> buildHand(const HandRecord& record, const equity::HoldingWeights* villainRange,
+                                   Weigh weigh = Weigh::kEveryDecision);
+
+// Weighs the hand's multiway decisions that buildHand left unweighed, as kEveryDecision would have.
+void weighMultiway(Hand& hand, const equity::HoldingWeights& villainRange);
 
 } // namespace tavolin::history

@@ -59,7 +59,7 @@ std::optional<std::variant<Hand, Skip>> HistoryReader::next() {
     auto record = nextRecord();
     if (!record) return std::nullopt;
     if (auto* skip = std::get_if<Skip>(&*record)) return std::move(*skip);
-    return buildHand(std::get<HandRecord>(*record), VillainRange);
+    return buildHand(std::get<HandRecord>(*record), VillainRange, Weighing);
 }
 
 std::optional<std::variant<HandRecord, Skip>> HistoryReader::nextRecord() {

@@ -2,6 +2,7 @@
 
 #include "equity/holdings.h"
 #include "history/hand.h"
+#include "history/hand_builder.h"
 #include "history/hand_record.h"
 #include "history/line_reader.h"
 #include "history/skip.h"
@@ -25,9 +26,10 @@ enum class HistoryFormat { kUnknown, kText, kOpenHandHistory };
 // no hand, comes out once, read or skipped with the reason.
 class HistoryReader {
 public:
-    // Decisions are weighed against `villainRange` when given (it must outlive the reader).
-    explicit HistoryReader(std::istream& in, const equity::HoldingWeights* villainRange = nullptr)
-        : Lines(in), VillainRange(villainRange) {}
+    // Decisions are weighed against `villainRange` when given (it must outlive the reader), as `weigh` says.
+    explicit HistoryReader(std::istream& in, const equity::HoldingWeights* villainRange = nullptr,
+                           Weigh weigh = Weigh::kEveryDecision)
+        : Lines(in), VillainRange(villainRange), Weighing(weigh) {}
 
     std::optional<std::variant<Hand, Skip>> next();
     // The same hands before the hero's view: every player's money, whatever the game.
@@ -40,6 +42,7 @@ private:
 
     LineReader Lines;
     const equity::HoldingWeights* VillainRange;
+    Weigh Weighing;
     HistoryFormat Format = HistoryFormat::kUnknown;
     std::optional<Line> Ahead; // a line read but not yet used: the next hand's header
 };

@@ -122,9 +122,9 @@ std::vector<const Decision*> HandList::decisionsShown() const {
     return shown;
 }
 
-HandList readHandList(std::istream& in, const equity::HoldingWeights* villainRange) {
+HandList readHandList(std::istream& in, const equity::HoldingWeights* villainRange, Weigh weigh) {
     HandList list;
-    HistoryReader reader(in, villainRange);
+    HistoryReader reader(in, villainRange, weigh);
     while (auto item = reader.next()) {
         if (auto* hand = std::get_if<Hand>(&*item))
             list.Hands.push_back(std::move(*hand));

@@ -2,6 +2,7 @@
 
 #include "equity/holdings.h"
 #include "history/hand.h"
+#include "history/hand_builder.h"
 #include "history/skip.h"
 #include "table/table.h"
 
@@ -48,7 +49,9 @@ struct HandList {
     TableSetup setup() const { return streetSetup(*chosen(), Shown); }
 };
 
-// Every hand of the stream, read or skipped; decisions are weighed against `villainRange` when given.
-HandList readHandList(std::istream& in, const equity::HoldingWeights* villainRange = nullptr);
+// Every hand of the stream, read or skipped; decisions are weighed against `villainRange` when given, as
+// `weigh` says.
+HandList readHandList(std::istream& in, const equity::HoldingWeights* villainRange = nullptr,
+                      Weigh weigh = Weigh::kEveryDecision);
 
 } // namespace tavolin::history

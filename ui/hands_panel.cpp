@@ -53,6 +53,12 @@ QString decisionLine(const history::Decision& decision) {
     return decision.Flagged ? QStringLiteral("<b>&#9873; %1</b>").arg(line) : line;
 }
 
+QString flagsText(const history::Hand& hand) {
+    const auto flags = std::count_if(hand.Decisions.begin(), hand.Decisions.end(),
+                                     [](const history::Decision& d) { return d.Flagged; });
+    return flags > 0 ? QStringLiteral("\u2691 %1").arg(flags) : QString();
+}
+
 } // namespace
 
 HandsPanel::HandsPanel(QWidget* parent) : QWidget(parent) {
@@ -113,20 +119,22 @@ bool HandsPanel::openFile(const QString& path, const equity::HoldingWeights& vil
         error = tr("%1 cannot be opened.").arg(path);
         return false;
     }
-    history::HandList list = history::readHandList(file, &villainRange);
+    history::HandList list = history::readHandList(file, &villainRange, history::Weigh::kHeadsUpOnly);
     if (list.Hands.empty()) {
         error = list.Skipped.empty() ? tr("%1 holds no hand.").arg(path)
                                      : tr("%1 holds no hand that can be read (%2).")
                                            .arg(path, QString::fromStdString(list.Skipped.front().Reason));
         return false;
     }
+    VillainRange = villainRange;
     return showList(std::move(list), QFileInfo(path).fileName());
 }
 
 bool HandsPanel::openText(const QString& text, const equity::HoldingWeights& villainRange) {
     std::istringstream in(text.toStdString());
-    history::HandList list = history::readHandList(in, &villainRange);
+    history::HandList list = history::readHandList(in, &villainRange, history::Weigh::kHeadsUpOnly);
     if (list.Hands.empty()) return false;
+    VillainRange = villainRange;
     return showList(std::move(list), tr("the pasted text"));
 }
 
@@ -151,14 +159,12 @@ bool HandsPanel::showList(history::HandList list, const QString& source) {
         const QString game = QString::fromStdString(hand.Stakes) + u' ' +
                              kLimitNames[static_cast<std::size_t>(hand.BetLimit)] +
                              (hand.Tournament ? tr(" tournament") : QString());
-        const int flags = static_cast<int>(std::count_if(hand.Decisions.begin(), hand.Decisions.end(),
-                                                         [](const auto& d) { return d.Flagged; }));
         const std::array<QString, 6> cells{QString::fromStdString(hand.Played),
                                            QStringLiteral("#%1").arg(QString::fromStdString(hand.Id)),
                                            game.trimmed(),
                                            cardsText(history::holeCards(hand)),
                                            money(hand.Net),
-                                           flags > 0 ? QStringLiteral("\u2691 %1").arg(flags) : QString()};
+                                           flagsText(hand)};
         for (std::size_t column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column == 4) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -178,6 +184,9 @@ int HandsPanel::handCount() const {
 
 void HandsPanel::chooseHand(int index) {
     if (!List.choose(index)) return;
+    history::Hand& hand = List.Hands[static_cast<std::size_t>(index)];
+    history::weighMultiway(hand, VillainRange);
+    if (QTableWidgetItem* flags = tblHands->item(index, 5)) flags->setText(flagsText(hand));
     if (tblHands->currentRow() != index) {
         QSignalBlocker quiet(tblHands);
         tblHands->selectRow(index);

@@ -22,13 +22,15 @@ public:
     explicit HandsPanel(QWidget* parent = nullptr);
 
     // Lists the hands of `path`; false with the reason in `error` when the file cannot be read or holds
-    // no hand, and then the list stays as it was.
+    // no hand, and then the list stays as it was. Multiway decisions, whose equity is sampled, are weighed
+    // only when their hand is chosen, so that a large file opens quickly.
     bool openFile(const QString& path, const equity::HoldingWeights& villainRange, QString& error);
     // Lists the hands of a pasted text; false, changing nothing, when the text holds no whole hand.
     bool openText(const QString& text, const equity::HoldingWeights& villainRange);
 
     int handCount() const;
     const history::HandList& hands() const { return List; }
+    // Shows a hand, weighing its multiway decisions first if they are not yet.
     void chooseHand(int index);
     bool nextStreet();
     bool previousStreet();
@@ -47,6 +49,7 @@ private:
     void showStreet();
 
     history::HandList List;
+    equity::HoldingWeights VillainRange{}; // the range the list's decisions are weighed against
     QString Source;
     std::int64_t Session = 0;
     QLabel* lblSource = nullptr;

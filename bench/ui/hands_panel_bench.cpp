@@ -1,5 +1,6 @@
-// Opening a hand history of 10,000 hands on the Hands tab: reading, weighing the decisions against the
-// Semiloose range and listing every hand; then a replay of every street of every hand.
+// Opening a hand history of 10,000 hands on the Hands tab: reading, weighing the heads-up decisions
+// against the Semiloose range and listing every hand (multiway ones wait until their hand is chosen); then a
+// replay of every street of every hand.
 #include "ranges/profiles.h"
 #include "tests/history/written_hands.h"
 #include "ui/hands_panel.h"

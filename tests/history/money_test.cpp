@@ -1,6 +1,7 @@
 // Money as hand histories write it: raise-to, antes, all-in raises and run twice, worked out by hand (the
-// samples cover uncalled bets, with and without their line, and side pots).
+// samples cover uncalled bets, with and without their line, and side pots), and the verdict on a price.
 #include "history/history_reader.h"
+#include "history/verdict.h"
 #include "ranges/profiles.h"
 #include "written_hands.h"
 
@@ -71,6 +72,29 @@ TEST(Money, RunTwiceSplitsThePotAndKeepsTheFirstBoard) {
     ASSERT_TRUE(call.Equity && call.Verdict);
     EXPECT_GT(*call.Equity, 0.48);
     EXPECT_TRUE(call.Verdict->starts_with("called with the price (+"));
+}
+
+// A call short of the price and a fold with it are flagged, a raise never (it may take the pot at once);
+// the words say which side of the price and by how many whole points; checks and bets get no verdict.
+TEST(Verdict, CallsAndFoldsAgainstThePriceAreFlagged) {
+    for (int e = 0; e <= 20; ++e) {
+        for (int p = 1; p <= 19; p += 3) {
+            const double equity = e / 20.0;
+            const double price = p / 20.0;
+            const bool with = e >= p;
+            const std::string points = std::to_string(std::abs(e - p) * 5);
+            for (const auto& [move, word] :
+                 {std::pair{Move::kCall, "called "}, std::pair{Move::kRaise, "raised "},
+                  std::pair{Move::kFold, "folded "}}) {
+                const auto verdict = verdictOf(move, equity, price);
+                ASSERT_TRUE(verdict);
+                EXPECT_EQ(verdict->Flagged, move == Move::kCall ? !with : move == Move::kFold && with);
+                EXPECT_TRUE(verdict->Words.starts_with(word + std::string(with ? "with" : "short")));
+                EXPECT_NE(verdict->Words.find(points + " point"), std::string::npos) << verdict->Words;
+            }
+            EXPECT_FALSE(verdictOf(Move::kCheck, equity, price) || verdictOf(Move::kBet, equity, price));
+        }
+    }
 }
 
 } // namespace

@@ -1,13 +1,17 @@
-// The real hand-history samples beside the checkout: every hand's chips balance, and every hand of every
-// file comes out once, read or skipped with a reason.
+// The real hand-history samples beside the checkout: every hand's chips balance, every hand of every
+// file comes out once, read or skipped with a reason, and multiway decisions weighed later come out as
+// weighed at once.
 #include "history/history_reader.h"
+#include "history/replay.h"
 #include "ranges/profiles.h"
+#include "written_hands.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <regex>
+#include <sstream>
 
 namespace tavolin::history {
 namespace {
@@ -87,6 +91,41 @@ TEST(SampleFiles, EveryHandComesOutOnceReadOrSkippedWithAReason) {
         EXPECT_EQ(seen, handNumbers(contents(path))) << path;
     }
     EXPECT_GE(read, 4);
+}
+
+// The window lists hands with their multiway decisions unweighed and weighs them when a hand is chosen: the
+// samples and the written hands (the samples have no multiway decision after the flop) come out as read
+// with every decision weighed at once.
+TEST(SampleFiles, MultiwayDecisionsWeighedLaterMatchThoseWeighedWhenRead) {
+    const equity::HoldingWeights range = ranges::profileRange(1);
+    std::vector<std::string> texts{std::string(written::kTournament) + "\n\n" + written::kRunTwice};
+    for (const fs::path& path : sampleFiles())
+        texts.push_back(contents(path));
+    int multiway = 0;
+    for (const std::string& text : texts) {
+        std::istringstream atOnce(text);
+        std::istringstream later(text);
+        const HandList weighed = readHandList(atOnce, &range);
+        HandList listed = readHandList(later, &range, Weigh::kHeadsUpOnly);
+        ASSERT_EQ(listed.Hands.size(), weighed.Hands.size());
+        for (std::size_t i = 0; i < listed.Hands.size(); ++i) {
+            Hand& hand = listed.Hands[i];
+            for (const Decision& decision : hand.Decisions) {
+                EXPECT_EQ(decision.Opponents > 1, !decision.Equity && decision.NoEquity.empty()) << hand.Id;
+                multiway += decision.Opponents > 1 ? 1 : 0;
+            }
+            weighMultiway(hand, range);
+            const std::vector<Decision>& expected = weighed.Hands[i].Decisions;
+            ASSERT_EQ(hand.Decisions.size(), expected.size());
+            for (std::size_t d = 0; d < expected.size(); ++d) {
+                EXPECT_EQ(hand.Decisions[d].Equity, expected[d].Equity) << hand.Id;
+                EXPECT_EQ(hand.Decisions[d].NoEquity, expected[d].NoEquity) << hand.Id;
+                EXPECT_EQ(hand.Decisions[d].Verdict, expected[d].Verdict) << hand.Id;
+                EXPECT_EQ(hand.Decisions[d].Flagged, expected[d].Flagged) << hand.Id;
+            }
+        }
+    }
+    EXPECT_GT(multiway, 0);
 }
 
 } // namespace

@@ -101,6 +101,8 @@ private slots:
         auto* panel = window.findChild<HandsPanel*>();
         QVERIFY(window.pasteHand(QString::fromStdString(history::written::kTournament)));
         QCOMPARE(panel->handCount(), 1);
+        QVERIFY(panel->hands().Hands[0].Decisions.at(1).Opponents == 2);
+        QVERIFY(panel->hands().Hands[0].Decisions[1].Equity); // weighed once chosen
         QVERIFY(shownBoard(window.snapshot()).size() == 3);
         QVERIFY(window.openHistory(kSample));
         panel->chooseHand(0);
