@@ -3,6 +3,7 @@
 #include "history/history_reader.h"
 #include "written_hands.h"
 
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -120,7 +121,11 @@ TEST(Files, HostileSizesAreSkippedWithTheirReason) {
 }
 
 TEST(Files, OpenHandHistoryOnePerLineOrPerBlock) {
-    std::ifstream file(TAVOLIN_HH_SAMPLES "/ohh/spec-examples.ohh", std::ios::binary);
+    std::filesystem::path sample;
+    for (const auto& entry : std::filesystem::directory_iterator(TAVOLIN_HH_SAMPLES "/ohh"))
+        if (entry.path().extension() == ".ohh") sample = entry.path();
+    ASSERT_FALSE(sample.empty());
+    std::ifstream file(sample, std::ios::binary);
     const std::string pretty{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     std::string oneLine;
     std::string unseparated;

@@ -7,6 +7,7 @@
 #include "ui/hands_panel.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -20,7 +21,11 @@ using testing::TableProbe;
 
 namespace {
 
-const QString kSample = QStringLiteral(TAVOLIN_HH_SAMPLES "/ohh/spec-examples.ohh");
+// The Open Hand History examples among the shared samples.
+const QString kSample = QDir(QStringLiteral(TAVOLIN_HH_SAMPLES "/ohh"))
+                            .entryInfoList({QStringLiteral("*.ohh")})
+                            .value(0)
+                            .filePath();
 
 std::vector<Card> shownBoard(const TableState& state) {
     std::vector<Card> board;
