@@ -1,4 +1,5 @@
 #include "equity/betting_range.h"
+#include "equity/equity_by_part.h"
 #include "equity/exact_equity.h"
 #include "ranges/starting_hands.h"
 
@@ -47,5 +48,24 @@ void flopEquityVsBettingRange(benchmark::State& state) {
     });
 }
 BENCHMARK(flopEquityVsBettingRange)->Unit(benchmark::kMicrosecond);
+
+// The hero's equity against each holding, row and cell of the range.
+void flopEquityByPart(benchmark::State& state) {
+    overFlops(state, [](auto hero, auto board, const auto& range) {
+        return equity::equityByPart(hero, board, range).Equity;
+    });
+}
+BENCHMARK(flopEquityByPart)->Unit(benchmark::kMicrosecond);
+
+// All the window works out against the range on a flop with a bet: the betting range, the equity against it
+// and the equity against each part; to set beside flopEquityVsRange.
+void flopBettingRangeAndParts(benchmark::State& state) {
+    overFlops(state, [](auto hero, auto board, const auto& range) {
+        const auto betting = equity::bettingRange(hero, board, range, 100, 50);
+        return equity::exactEquity(hero, board, betting.Weights).Equity +
+               equity::equityByPart(hero, board, range).Equity;
+    });
+}
+BENCHMARK(flopBettingRangeAndParts)->Unit(benchmark::kMicrosecond);
 
 } // namespace
