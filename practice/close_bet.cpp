@@ -1,6 +1,7 @@
 #include "practice/close_bet.h"
 
 #include "equity/exact_equity.h"
+#include "practice/spot.h"
 
 #include <algorithm>
 #include <array>
@@ -10,21 +11,6 @@
 namespace tavolin::practice {
 namespace {
 
-struct PotFraction {
-    std::string_view Name;
-    std::int64_t Numerator;
-    std::int64_t Denominator;
-};
-
-constexpr std::array<PotFraction, 7> kPotFractions{{
-    {"1/4 pot", 1, 4},
-    {"1/3 pot", 1, 3},
-    {"1/2 pot", 1, 2},
-    {"2/3 pot", 2, 3},
-    {"3/4 pot", 3, 4},
-    {"pot", 1, 1},
-    {"1.5 pot", 3, 2},
-}};
 constexpr int kAllInPots = 2;
 
 Closeness closenessOf(double gap) {
@@ -60,11 +46,9 @@ std::vector<BetOption> betOptions(CardMask hero, CardMask board, int pot, int st
         if (seen) return;
         if (auto option = optionFor(hero, board, pot, bet, name, villain, model)) options.push_back(*option);
     };
-    for (const PotFraction& fraction : kPotFractions) {
-        // Half up: (2 n pot + d) / 2d.
-        const std::int64_t bet =
-            (2 * fraction.Numerator * pot + fraction.Denominator) / (2 * fraction.Denominator);
-        if (bet >= 1 && bet < stack) add(static_cast<int>(bet), fraction.Name);
+    for (int size = 0; size < kBetSizeCount; ++size) {
+        const int bet = betAmount(pot, static_cast<BetSize>(size));
+        if (bet >= 1 && bet < stack) add(bet, betSizeName(static_cast<BetSize>(size)));
     }
     if (static_cast<std::int64_t>(stack) <= std::int64_t{kAllInPots} * pot) add(stack, "all-in");
     return options;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace tavolin::practice {
 namespace {
@@ -82,8 +83,10 @@ std::string_view betSizeName(BetSize size) {
 }
 
 int betAmount(int pot, BetSize size) {
+    // Half up, (2 n pot + d) / 2d, in 64 bits so that no pot overflows it.
     const BetFraction& fraction = kBetFractions[static_cast<std::size_t>(size)];
-    return (2 * pot * fraction.Numerator + fraction.Denominator) / (2 * fraction.Denominator);
+    return static_cast<int>((2 * std::int64_t{pot} * fraction.Numerator + fraction.Denominator) /
+                            (2 * fraction.Denominator));
 }
 
 std::string betName(const Spot& spot) {
