@@ -15,11 +15,6 @@
 namespace tavolin {
 namespace {
 
-const QString kPlainField = QStringLiteral("QLineEdit { border: 1px solid #a9b0b8; border-radius: 3px; "
-                                           "padding: 2px 4px; background: white; }");
-const QString kMarkedField = QStringLiteral("QLineEdit { border: 2px solid #c62828; border-radius: 3px; "
-                                            "padding: 1px 3px; background: #fff3f3; }");
-
 // The grid's equity colours from 0% to 100%, with a mark every quarter.
 class EquityLegend : public QWidget {
 public:
@@ -61,17 +56,12 @@ HeroRangePanel::HeroRangePanel(QWidget* parent)
     lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtRange = new QLineEdit(this);
     txtRange->setObjectName(QStringLiteral("txtHeroRange"));
-    txtRange->setStyleSheet(kPlainField);
+    txtRange->setStyleSheet(study::plainFieldStyle());
     txtRange->setPlaceholderText(tr("e.g. 77+, ATs+, KQs, AJo+ to see each hand's equity"));
     txtRange->setToolTip(tr("The hands the hero could hold here, in the villain range's notation; the grid "
                             "colours each by its exact equity against the villain's range"));
-    lblError = new QLabel(this);
+    lblError = study::errorLabel(this);
     lblError->setObjectName(QStringLiteral("lblHeroRangeError"));
-    lblError->setWordWrap(true);
-    QPalette warning = lblError->palette();
-    warning.setColor(QPalette::WindowText, QColor(198, 40, 40));
-    lblError->setPalette(warning);
-    lblError->hide();
     grid = new RangeGrid(this);
     grid->setObjectName(QStringLiteral("heroRangeGrid"));
     legend = new EquityLegend(this);
@@ -157,7 +147,7 @@ void HeroRangePanel::useRange(const equity::HoldingWeights& range, bool rewriteT
         txtRange->setText(QString::fromStdString(ranges::rangeText(Range)));
         txtRange->setCursorPosition(0);
     }
-    txtRange->setStyleSheet(kPlainField);
+    txtRange->setStyleSheet(study::plainFieldStyle());
     lblError->hide();
     grid->setWeights(Range);
     showCount();
@@ -170,7 +160,7 @@ void HeroRangePanel::readTypedText(const QString& text) {
         useRange(reading.Weights, false);
         return;
     }
-    txtRange->setStyleSheet(kMarkedField);
+    txtRange->setStyleSheet(study::markedFieldStyle());
     const QString inUse = QString::fromStdString(ranges::rangeText(Range));
     lblError->setText(
         tr("%1 Still in use: %2.")

@@ -19,11 +19,6 @@
 namespace tavolin {
 namespace {
 
-const QString kPlainField = QStringLiteral("QLineEdit { border: 1px solid #a9b0b8; border-radius: 3px; "
-                                           "padding: 2px 4px; background: white; }");
-const QString kMarkedField = QStringLiteral("QLineEdit { border: 2px solid #c62828; border-radius: 3px; "
-                                            "padding: 1px 3px; background: #fff3f3; }");
-
 // Long enough to finish a word, short enough that a pause shows the range at once.
 constexpr int kTypingPauseMs = 700;
 
@@ -44,18 +39,13 @@ RangePanel::RangePanel(QWidget* parent) : QWidget(parent) {
 
     txtRange = new QLineEdit(this);
     txtRange->setObjectName(QStringLiteral("txtRange"));
-    txtRange->setStyleSheet(kPlainField);
+    txtRange->setStyleSheet(study::plainFieldStyle());
     txtRange->setPlaceholderText(tr("e.g. QQ+, AKs, AJo+, 88-55, AQo:0.5"));
     txtRange->setToolTip(tr("The villain's range: pairs TT+ or 88-55, AKs, AKo, AK, A9s+, K9s-K6s, AhKh, "
                             "weights AQo:0.5, random"));
 
-    lblError = new QLabel(this);
+    lblError = study::errorLabel(this);
     lblError->setObjectName(QStringLiteral("lblRangeError"));
-    lblError->setWordWrap(true);
-    QPalette warning = lblError->palette();
-    warning.setColor(QPalette::WindowText, QColor(198, 40, 40));
-    lblError->setPalette(warning);
-    lblError->hide();
 
     grid = new RangeGrid(this);
 
@@ -85,7 +75,7 @@ RangePanel::RangePanel(QWidget* parent) : QWidget(parent) {
     connect(Pause, &QTimer::timeout, this, [this] { readTypedText(false); });
     connect(txtRange, &QLineEdit::textEdited, this, [this] {
         lblError->hide();
-        txtRange->setStyleSheet(kPlainField);
+        txtRange->setStyleSheet(study::plainFieldStyle());
         Pause->start();
     });
     connect(txtRange, &QLineEdit::editingFinished, this, [this] {
@@ -119,7 +109,7 @@ void RangePanel::useRange(const equity::HoldingWeights& range, const QString& na
     Range = range;
     Name = name;
     if (rewriteText) showText(QString::fromStdString(ranges::rangeText(Range)));
-    txtRange->setStyleSheet(kPlainField);
+    txtRange->setStyleSheet(study::plainFieldStyle());
     lblError->hide();
     grid->setWeights(Range);
     lblName->setText(tr("Villain range: %1").arg(Name));
@@ -166,7 +156,7 @@ void RangePanel::showText(const QString& text) {
 }
 
 void RangePanel::markUnreadable(const QString& reason) {
-    txtRange->setStyleSheet(kMarkedField);
+    txtRange->setStyleSheet(study::markedFieldStyle());
     const QString inUse = QString::fromStdString(ranges::rangeText(Range));
     lblError->setText(tr("%1 Still in use: %2.").arg(reason, inUse.isEmpty() ? tr("no hand") : inUse));
     lblError->show();

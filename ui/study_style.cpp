@@ -16,6 +16,26 @@ void usePaperLook(QWidget* panel) {
     panel->setAutoFillBackground(true);
 }
 
+QString plainFieldStyle() {
+    return QStringLiteral("QLineEdit { border: 1px solid #a9b0b8; border-radius: 3px; padding: 2px 4px; "
+                          "background: white; }");
+}
+
+QString markedFieldStyle() {
+    return QStringLiteral("QLineEdit { border: 2px solid #c62828; border-radius: 3px; padding: 1px 3px; "
+                          "background: #fff3f3; }");
+}
+
+QLabel* errorLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setWordWrap(true);
+    QPalette warning = label->palette();
+    warning.setColor(QPalette::WindowText, QColor(198, 40, 40));
+    label->setPalette(warning);
+    label->hide();
+    return label;
+}
+
 QLabel* titleLabel(const QString& text, QWidget* parent) {
     auto* title = new QLabel(text, parent);
     QFont font = title->font();

@@ -14,6 +14,13 @@ void usePaperLook(QWidget* panel);
 // A panel's heading.
 QLabel* titleLabel(const QString& text, QWidget* parent);
 
+// A range field's frame: plain, or marked while its text does not read.
+QString plainFieldStyle();
+QString markedFieldStyle();
+
+// A hidden red line under a field that says why its text does not read.
+QLabel* errorLabel(QWidget* parent);
+
 // 61.27 with the given decimal separator.
 QString decimalText(double value, int decimals, const QString& separator);
 

@@ -14,11 +14,6 @@
 namespace tavolin {
 namespace {
 
-const QString kPlainField = QStringLiteral("QLineEdit { border: 1px solid #a9b0b8; border-radius: 3px; "
-                                           "padding: 2px 4px; background: white; }");
-const QString kMarkedField = QStringLiteral("QLineEdit { border: 2px solid #c62828; border-radius: 3px; "
-                                            "padding: 1px 3px; background: #fff3f3; }");
-
 // The first villain plays the window's first preflop choice; the others start a step looser.
 constexpr std::array<int, VillainsPanel::kExtraVillains> kFirstProfiles{2, 3};
 
@@ -52,14 +47,9 @@ VillainsPanel::VillainsPanel(QWidget* parent) : QWidget(parent) {
         seat.Profile->setToolTip(tr("A preflop profile's range, or Custom for the range typed below"));
         seat.Text = new QLineEdit(this);
         seat.Text->setObjectName(QStringLiteral("txtVillainRange") + number);
-        seat.Text->setStyleSheet(kPlainField);
+        seat.Text->setStyleSheet(study::plainFieldStyle());
         seat.Text->setToolTip(tr("This villain's range, in the same notation as villain 1's"));
-        seat.Error = new QLabel(this);
-        seat.Error->setWordWrap(true);
-        QPalette warning = seat.Error->palette();
-        warning.setColor(QPalette::WindowText, QColor(198, 40, 40));
-        seat.Error->setPalette(warning);
-        seat.Error->hide();
+        seat.Error = study::errorLabel(this);
         const int row = 2 + 3 * i;
         grid->addWidget(seat.On, row, 0);
         grid->addWidget(seat.Profile, row, 1);
@@ -99,14 +89,14 @@ void VillainsPanel::loadProfile(Seat& seat, int profile) {
     seat.Profile->setCurrentIndex(profile);
     seat.Text->setText(QString::fromStdString(ranges::rangeText(seat.Villain.Range)));
     seat.Text->setCursorPosition(0);
-    seat.Text->setStyleSheet(kPlainField);
+    seat.Text->setStyleSheet(study::plainFieldStyle());
     seat.Error->hide();
 }
 
 void VillainsPanel::readTypedText(Seat& seat, const QString& text) {
     const ranges::RangeReading reading = ranges::readRange(text.toStdString());
     if (!reading.Ok) {
-        seat.Text->setStyleSheet(kMarkedField);
+        seat.Text->setStyleSheet(study::markedFieldStyle());
         seat.Error->setText(
             tr("%1 Still in use: %2.").arg(QString::fromStdString(reading.Error.Message), seat.Villain.Name));
         seat.Error->show();
@@ -117,7 +107,7 @@ void VillainsPanel::readTypedText(Seat& seat, const QString& text) {
         const QSignalBlocker quiet(seat.Profile);
         seat.Profile->setCurrentIndex(ranges::kProfileCount);
     }
-    seat.Text->setStyleSheet(kPlainField);
+    seat.Text->setStyleSheet(study::plainFieldStyle());
     seat.Error->hide();
     if (seat.On->isChecked()) emit villainsChanged();
 }
