@@ -9,13 +9,17 @@
 
 namespace tavolin::cli {
 
-EquityFigures bettingFigures(equity::CardMask hero, equity::CardMask board, const VillainRange& range,
-                             double pot, double bet, std::string_view sep) {
-    const equity::BettingRange betting = equity::bettingRange(hero, board, range.Weights, pot, bet);
+std::string bettingRangeText(const equity::BettingRange& betting) {
     equity::HoldingWeights rounded = betting.Weights;
     for (double& weight : rounded)
         weight = std::round(weight * 100.0) / 100.0;
-    const std::string text = ranges::rangeText(rounded);
+    return ranges::rangeText(rounded);
+}
+
+EquityFigures bettingFigures(equity::CardMask hero, equity::CardMask board, const VillainRange& range,
+                             double pot, double bet, std::string_view sep) {
+    const equity::BettingRange betting = equity::bettingRange(hero, board, range.Weights, pot, bet);
+    const std::string text = bettingRangeText(betting);
     const equity::EquityResult result = equity::exactEquity(hero, board, betting.Weights);
     EquityFigures figures;
     nlohmann::ordered_json& json = figures.Json["betting"];

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "cli/equity_answer.h"
+#include "equity/betting_range.h"
 
 namespace tavolin::cli {
+
+// The range that bets as range text, its weights rounded to two decimals; empty without a holding.
+std::string bettingRangeText(const equity::BettingRange& betting);
 
 // The part of the villain's range that bets `bet` into `pot` by the plain betting model (see
 // equity/betting_range.h), and the hero's exact equity against it: {"betting": {"text", "holdings", "equity",

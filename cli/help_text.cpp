@@ -61,6 +61,7 @@ Practice in the terminal (answers are saved in the journal):
   --practice        deal spots and ask, one question per line; answer one per line: the
                     strength n w m s v u (or the tier's name), outs and equity as numbers,
                     the decision c or f. End of input or q ends the session with the score.
+                    Facing a bet, the equity and the call are judged against the range that bets.
                     --seed, --street, --board, --preflop and --close shape the spots as for --deal
   --count N         stop after N spots
   --questions LIST  some of tier,outs,equity,decision (default all four)

@@ -1,15 +1,18 @@
 #include "cli/terminal_practice.h"
 
+#include "analysis/number_format.h"
 #include "cli/answer_text.h"
-#include "practice/spot_record.h"
-#include "equity/exact_equity.h"
+#include "cli/betting_answer.h"
+#include "practice/answer_error.h"
+#include "practice/practice_session.h"
 #include "practice/session_score.h"
-#include "practice/spot_reading.h"
+#include "practice/spot_record.h"
+#include "practice/spot_truth.h"
 #include "ranges/profiles.h"
 #include "ranges/range_text.h"
 
+#include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <deque>
 #include <istream>
 #include <ostream>
@@ -26,17 +29,18 @@ struct Question {
     QuestionKind Kind;
     std::string_view Word; // as the journal and --questions name it
     std::string_view Ask;
+    std::string_view AskFacingBets; // when the spot is judged against the range that bets; empty: Ask
     std::string_view Takes;
 };
 
 constexpr std::array kQuestions{
     Question{QuestionKind::kTier, "tier",
-             "Strength? (n w m s v u: nothing, weak, medium, strong, very strong, nuts)",
+             "Strength? (n w m s v u: nothing, weak, medium, strong, very strong, nuts)", "",
              "n, w, m, s, v or u, or the tier's name"},
-    Question{QuestionKind::kOuts, "outs", "Outs? (a number)", "a number, such as 8"},
+    Question{QuestionKind::kOuts, "outs", "Outs? (a number)", "", "a number, such as 8"},
     Question{QuestionKind::kEquity, "equity", "Equity against the villain's range, in percent?",
-             "a number of percent, such as 37.5"},
-    Question{QuestionKind::kDecision, "decision", "Call or fold? (c or f)", "c, call, f or fold"},
+             "Equity against the range that bets, in percent?", "a number of percent, such as 37.5"},
+    Question{QuestionKind::kDecision, "decision", "Call or fold? (c or f)", "", "c, call, f or fold"},
 };
 
 const Question& questionOf(QuestionKind kind) {
@@ -52,71 +56,57 @@ journal::Time unixNow() {
         .count();
 }
 
+// The answer to one question as typed; nullopt when it cannot be read.
+std::optional<practice::Answers> readAnswer(QuestionKind kind, std::string_view line) {
+    practice::Answers answers;
+    switch (kind) {
+    case QuestionKind::kTier:
+        answers.Strength = readTierAnswer(line);
+        return answers.Strength ? std::optional(answers) : std::nullopt;
+    case QuestionKind::kOuts:
+        answers.Outs = readNumberAnswer(line, false);
+        return answers.Outs ? std::optional(answers) : std::nullopt;
+    case QuestionKind::kEquity:
+        answers.EquityPercent = readNumberAnswer(line, true);
+        return answers.EquityPercent ? std::optional(answers) : std::nullopt;
+    case QuestionKind::kDecision:
+        answers.Call = readDecisionAnswer(line);
+        return answers.Call ? std::optional(answers) : std::nullopt;
+    case QuestionKind::kStraightOuts:
+        break;
+    }
+    return std::nullopt;
+}
+
 struct Checked {
     practice::Verdict Verdict;
     std::optional<double> Error;
 };
 
-// One spot being asked: the equity is worked out once, when a question needs it.
+// One spot being asked, judged against the same truth as the window's practice: the range that bets, by the
+// default betting model, which is the whole range without a bet.
 class SpotQuestions {
 public:
-    explicit SpotQuestions(const practice::Spot& spot) : Cards(spot), Reading(practice::readSpot(spot)) {}
+    SpotQuestions(const practice::Spot& spot, bool withTrueOuts)
+        : Dealt{spot}, Reading(practice::readSpot(spot)),
+          Truth(practice::spotTruth(spot, ranges::profileRange(spot.PreflopProfile),
+                                    ranges::profileName(spot.PreflopProfile), equity::BettingModel{},
+                                    withTrueOuts)) {}
 
     const practice::SpotReading& reading() const { return Reading; }
+    const practice::SpotTruth& truth() const { return Truth; }
 
-    std::optional<Checked> check(QuestionKind kind, std::string_view line) {
-        switch (kind) {
-        case QuestionKind::kTier: {
-            const auto answer = readTierAnswer(line);
-            if (!answer) return std::nullopt;
-            const auto truth = practice::tierOfLabel(Reading.StrengthLabel);
-            std::optional<double> off;
-            if (truth) off = std::abs(static_cast<int>(*answer) - static_cast<int>(*truth));
-            return Checked{practice::checkTier(answer, Reading.StrengthLabel), off};
-        }
-        case QuestionKind::kOuts: {
-            const auto answer = readNumberAnswer(line, false);
-            if (!answer) return std::nullopt;
-            return Checked{practice::checkOuts(answer, Reading.Outs, Reading.OutsText),
-                           std::abs(*answer - Reading.Outs)};
-        }
-        case QuestionKind::kEquity: {
-            const auto answer = readNumberAnswer(line, true);
-            if (!answer) return std::nullopt;
-            const double truth = equity();
-            return Checked{practice::checkEquity(answer, truth, ranges::profileName(Cards.PreflopProfile)),
-                           std::abs(*answer - 100.0 * truth)};
-        }
-        case QuestionKind::kDecision: {
-            const auto answer = readDecisionAnswer(line);
-            if (!answer) return std::nullopt;
-            const double truth = equity();
-            Checked checked{practice::checkDecision(answer, truth, practice::priceOfCall(Cards)), 0.0};
-            // The chips a wrong decision gives away on average: the call's expectation against folding.
-            const double call = std::min(Cards.VillainBet, Cards.Stack);
-            if (!checked.Verdict.Right)
-                checked.Error = std::abs(truth * (Cards.Pot + Cards.VillainBet + call) - call);
-            return checked;
-        }
-        case QuestionKind::kStraightOuts:
-            break;
-        }
-        return std::nullopt;
-    }
-
-    double equity() {
-        if (!Equity) {
-            Equity = equity::exactEquity(practice::holeMask(Cards), practice::boardMask(Cards),
-                                         ranges::profileRange(Cards.PreflopProfile))
-                         .Equity;
-        }
-        return *Equity;
+    std::optional<Checked> check(QuestionKind kind, std::string_view line) const {
+        const std::optional<practice::Answers> answers = readAnswer(kind, line);
+        if (!answers) return std::nullopt;
+        return Checked{practice::judge(kind, *answers, Reading, Dealt.Cards, Truth),
+                       practice::answerError(kind, *answers, Reading, Dealt, Truth.Equity)};
     }
 
 private:
-    practice::Spot Cards;
+    practice::Deal Dealt;
     practice::SpotReading Reading;
-    std::optional<double> Equity;
+    practice::SpotTruth Truth;
 };
 
 void printVerdict(std::ostream& out, const practice::Verdict& verdict) {
@@ -142,10 +132,11 @@ public:
     bool saving() const { return Journal != nullptr; }
     int saved() const { return Saved; }
 
-    void startSpot(const practice::Spot& spot, SpotQuestions& questions, std::string_view source) {
+    void startSpot(const practice::Spot& spot, const SpotQuestions& questions, std::string_view source) {
         SpotId = 0;
         if (Journal != nullptr)
-            SpotId = Journal->spotId(practice::spotRecord(spot, questions.reading(), source, questions.equity()));
+            SpotId = Journal->spotId(
+                practice::spotRecord(spot, questions.reading(), source, questions.truth().Equity));
         if (Journal != nullptr && SpotId == 0) fail();
     }
 
@@ -199,21 +190,30 @@ void runTerminalPractice(const PracticeRequest& request, std::istream& in, std::
     if (!recorder.saving()) out << "This session is not saved.\n";
     out << "Answer each question on its line; q or the end of input ends the session.\n";
     practice::SessionScore score;
+    const bool asksOuts =
+        std::ranges::find(request.Questions, QuestionKind::kOuts) != request.Questions.end();
     bool ended = false;
     for (int number = 1; !ended && (!request.Count || number <= *request.Count); ++number) {
         const bool reviewing = !review.empty();
         const practice::Spot spot = reviewing ? review.front() : dealer.next();
         if (reviewing) review.pop_front();
-        SpotQuestions questions(spot);
+        const SpotQuestions questions(spot, asksOuts);
+        const equity::BettingRange& betting = questions.truth().Betting;
         out << "\nSpot " << number << (reviewing ? " (review)" : "") << ": " << practice::describeSpot(spot)
             << "\nVillain's range (" << ranges::profileName(spot.PreflopProfile) << ", top "
             << ranges::profileTopPercent(spot.PreflopProfile)
             << "%): " << ranges::rangeText(ranges::profileRange(spot.PreflopProfile)) << '\n';
+        if (betting.Narrowed)
+            out << "Range that bets here (" << formatFixed(betting.Holdings, 1, ".") << " holdings: value "
+                << formatFixed(betting.Value, 1, ".") << ", draws " << formatFixed(betting.Draws, 1, ".")
+                << ", bluffs " << formatFixed(betting.Bluffs, 1, ".") << "): " << bettingRangeText(betting)
+                << '\n';
         recorder.startSpot(spot, questions, reviewing ? "review" : "dealt");
         for (const QuestionKind kind : request.Questions) {
             const Question& question = questionOf(kind);
             const auto asked = std::chrono::steady_clock::now();
-            out << question.Ask << '\n' << std::flush;
+            const bool facingBets = betting.Narrowed && !question.AskFacingBets.empty();
+            out << (facingBets ? question.AskFacingBets : question.Ask) << '\n' << std::flush;
             std::optional<Checked> checked;
             std::string line;
             while (!checked && std::getline(in, line)) {

@@ -1,7 +1,6 @@
 #include "practice/practice_session.h"
 
 #include "equity/exact_equity.h"
-#include "equity/next_card.h"
 #include "practice/answer_error.h"
 #include "practice/straight_drill.h"
 #include "ranges/profiles.h"
@@ -71,7 +70,6 @@ const Deal& PracticeSession::start(Deal deal) {
     Errors.clear();
     Equity.reset();
     Against.clear();
-    TrueOuts.reset();
     return Current;
 }
 
@@ -82,42 +80,18 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
     const Spot& spot = Current.Cards;
     const equity::HoldingWeights& whole = villainRange(spot.PreflopProfile);
     if (Settings.StraightDrill) {
-        // The journal keeps every spot's exact equity, asked about or not.
+        // The journal keeps every spot's exact equity, asked about or not. The drill asks its one question.
         Equity = equity::exactEquity(holeMask(spot), boardMask(spot), whole).Equity;
+        const StraightExample example = straightExample(Current.Example);
+        Verdicts.push_back(
+            checkStraightOuts(answers.Outs, example.StatedOuts, example.Solution, Reading.OutsText));
     } else {
-        // The villain's bet says something about his hand: the truth is against the part of his range that
-        // bets, which is the whole range when he has not bet.
-        const equity::BettingRange betting = equity::bettingRange(
-            holeMask(spot), boardMask(spot), whole, spot.Pot, spot.VillainBet, Settings.Betting);
-        Against = equity::bettingRangeWords(betting, rangeName());
-        const equity::HoldingWeights& faced = betting.Holdings > 0.0 ? betting.Weights : whole;
-        Equity = equity::exactEquity(holeMask(spot), boardMask(spot), faced).Equity;
-        if (spot.BoardCount < 5 && std::find(asked.begin(), asked.end(), QuestionKind::kOuts) != asked.end())
-            TrueOuts = equity::trueOuts(equity::nextCardEquities(holeMask(spot), boardMask(spot), faced));
-    }
-    const int call = std::min(spot.VillainBet, spot.Stack);
-    for (const QuestionKind kind : asked) {
-        switch (kind) {
-        case QuestionKind::kTier:
-            Verdicts.push_back(checkTier(answers.Strength, Reading.StrengthLabel, Equity, Against));
-            break;
-        case QuestionKind::kOuts:
-            Verdicts.push_back(checkOuts(answers.Outs, Reading.Outs, Reading.OutsText, TrueOuts, Against));
-            break;
-        case QuestionKind::kEquity:
-            Verdicts.push_back(checkEquity(answers.EquityPercent, *Equity, rangeName(), Against));
-            break;
-        case QuestionKind::kDecision:
-            Verdicts.push_back(checkDecision(answers.Call, *Equity, priceOfCall(spot), Against,
-                                             equity::callValue(call, spot.Pot + call, *Equity)));
-            break;
-        case QuestionKind::kStraightOuts: {
-            const StraightExample example = straightExample(Current.Example);
-            Verdicts.push_back(
-                checkStraightOuts(answers.Outs, example.StatedOuts, example.Solution, Reading.OutsText));
-            break;
-        }
-        }
+        const bool asksOuts = std::find(asked.begin(), asked.end(), QuestionKind::kOuts) != asked.end();
+        const SpotTruth truth = spotTruth(spot, whole, rangeName(), Settings.Betting, asksOuts);
+        Equity = truth.Equity;
+        Against = truth.Against;
+        for (const QuestionKind kind : asked)
+            Verdicts.push_back(judge(kind, answers, Reading, spot, truth));
     }
     for (const Verdict& verdict : Verdicts) {
         if (!Current.Retry) Score.record(verdict);

@@ -7,6 +7,7 @@
 #include "practice/spot_dealer.h"
 #include "practice/spot_kind_dealer.h"
 #include "practice/spot_reading.h"
+#include "practice/spot_truth.h"
 
 #include <array>
 #include <cstdint>
@@ -27,14 +28,6 @@ struct SessionSettings {
     equity::BettingModel Betting;
 };
 
-// The player's answers to the questions of one spot; an empty field is no answer.
-struct Answers {
-    std::optional<Tier> Strength;
-    std::optional<double> Outs;
-    std::optional<double> EquityPercent;
-    std::optional<Decision> Call;
-};
-
 // Where a deal came from: fresh from the dealer, of a drilled kind, or a spot due for review.
 enum class DealSource { kDealt, kDrill, kReview };
 
@@ -46,7 +39,7 @@ struct Deal {
 };
 
 // A practice session: deals spots, asks the chosen questions, checks the answers against the report and
-// the exact equity, and keeps the score and the spots missed. Nothing is written anywhere.
+// the spot's truth (see spot_truth.h), and keeps the score and the spots missed. Nothing is written anywhere.
 class PracticeSession {
 public:
     explicit PracticeSession(SessionSettings settings);
@@ -71,8 +64,8 @@ public:
     const std::vector<Verdict>& reveal(const Answers& answers);
     bool revealed() const { return Revealed; }
     const std::vector<Verdict>& verdicts() const { return Verdicts; }
-    // The exact equity against the villain's range; known once revealed when an equity or a call question
-    // was asked.
+    // The exact equity against the range the spot is judged against (the drill's: the villain's whole range);
+    // known once revealed.
     std::optional<double> equity() const { return Equity; }
     // How far each answer was from the truth, by verdict, in the question's unit; none without an answer.
     const std::vector<std::optional<double>>& errors() const { return Errors; }
@@ -104,7 +97,6 @@ private:
     std::vector<std::optional<double>> Errors;
     std::optional<double> Equity;
     std::string Against;
-    std::optional<equity::TrueOuts> TrueOuts;
     SessionScore Score;
     std::vector<Deal> Missed;
 };

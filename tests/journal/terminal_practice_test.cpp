@@ -1,6 +1,7 @@
 #include "cli/answer_text.h"
 #include "cli/cli_options.h"
 #include "cli/journal_commands.h"
+#include "practice/practice_session.h"
 #include "tests/journal/journal_test_support.h"
 
 #include <nlohmann/json.hpp>
@@ -70,6 +71,74 @@ TEST(TerminalPractice, EveryJudgedAnswerIsRecordedAndMissedSpotsComeBackFirst) {
         EXPECT_NE(std::find(before.begin(), before.end(), again[static_cast<std::size_t>(i)]), before.end());
 }
 
+// The verdict lines as the terminal prints them.
+std::string verdictLines(const practice::Verdict& verdict) {
+    std::string text = verdict.Right ? "right: " : "wrong: you said " + verdict.Answer + ", it is ";
+    text += verdict.Truth + "\n";
+    std::istringstream explanation(verdict.Explanation);
+    for (std::string line; std::getline(explanation, line);)
+        text += "  " + line + "\n";
+    return text;
+}
+
+std::string verdictsIn(const std::string& out) {
+    std::string verdicts;
+    bool inVerdict = false;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        inVerdict = line.starts_with("right: ") || line.starts_with("wrong: ") ||
+                    (inVerdict && line.starts_with("  "));
+        if (inVerdict) verdicts += line + "\n";
+    }
+    return verdicts;
+}
+
+// Two front ends, one truth: the terminal's verdicts on its dealt spots are, word for word, the window's
+// practice session's on the same spots and answers (both judge against the range that bets), and the journal
+// keeps the equity the session judged by.
+TEST(TerminalPractice, JudgesEverySpotAsThePracticeSessionDoes) {
+    journal::TempFolder folder;
+    const std::string path = folder.file("j.sqlite3");
+    const std::vector<std::string> typed{"m", "4", "40", "c", "w", "0", "25", "f", "s", "9", "55", "c"};
+    std::string input;
+    for (const std::string& answer : typed)
+        input += answer + "\n";
+    const Session run = practise({"--practice", "--seed", "7", "--count", "3", "--journal", path}, input);
+    ASSERT_EQ(run.Code, 0) << run.Err;
+    EXPECT_EQ(
+        countOf(
+            run.Out,
+            "\nRange that bets here \\([0-9.]+ holdings: value [0-9.]+, draws [0-9.]+, bluffs [0-9.]+\\): "),
+        3)
+        << run.Out;
+    EXPECT_EQ(countOf(run.Out, "\nEquity against the range that bets, in percent\\?"), 3);
+
+    practice::SessionSettings settings;
+    settings.Seed = 7;
+    practice::PracticeSession session(settings);
+    std::string expected;
+    std::vector<double> equities;
+    for (std::size_t spot = 0; spot < 3; ++spot) {
+        session.deal();
+        const practice::Answers answers{
+            readTierAnswer(typed[4 * spot]), readNumberAnswer(typed[4 * spot + 1], false),
+            readNumberAnswer(typed[4 * spot + 2], true), readDecisionAnswer(typed[4 * spot + 3])};
+        for (const practice::Verdict& verdict : session.reveal(answers))
+            expected += verdictLines(verdict);
+        EXPECT_NE(session.against().find("that bet"), std::string::npos) << session.against();
+        equities.push_back(*session.equity());
+    }
+    EXPECT_EQ(verdictsIn(run.Out), expected);
+
+    std::ostringstream exported, err;
+    ASSERT_EQ(runJournalExport({0, path}, exported, err), 0);
+    std::istringstream lines(exported.str());
+    std::size_t answers = 0;
+    for (std::string line; std::getline(lines, line); ++answers)
+        EXPECT_NEAR(nlohmann::json::parse(line)["spot"]["equity"].get<double>(), equities[answers / 4], 1e-9);
+    EXPECT_EQ(answers, 12u);
+}
+
 TEST(TerminalPractice, WithoutAJournalPracticeGoesOnAndSaysSo) {
     journal::TempFolder folder;
     const std::string path = folder.file("notes.txt");
@@ -110,6 +179,8 @@ TEST(TerminalPractice, ReadsAnswersAndOptionsAsTyped) {
         ASSERT_NE(error, nullptr) << joined;
         EXPECT_TRUE(error->Message.starts_with(message)) << joined << " -> " << error->Message;
     }
+    EXPECT_EQ(std::get<PracticeRequest>(parseCommandLine({"--practice", "--close"})).Filter.CloseBet,
+              practice::Closeness::kWithin5);
 }
 
 } // namespace
