@@ -136,21 +136,28 @@ void PracticePanel::createSetup() {
         profiles << QStringLiteral("%1-%2").arg(p + 1).arg(fromStd(std::string(ranges::profileName(p))));
     ProfileBox = addBox(6, QStringLiteral("Villain"), profiles);
 
+    CloseCheck = new QCheckBox(tr("Close decisions only"), Setup);
+    CloseCheck->setObjectName(QStringLiteral("chkCloseOnly"));
+    CloseCheck->setToolTip(tr("Deal only spots where the equity against the range that bets lies within 5 "
+                              "points of the call's price; otherwise within 12. A drilled leak keeps its own "
+                              "closeness."));
+    grid->addWidget(CloseCheck, 7, 0, 1, 2);
+
     SeedBox = new QSpinBox(Setup);
     SeedBox->setRange(1, 999999);
     SeedBox->setValue(QRandomGenerator::global()->bounded(1, 1000000));
-    grid->addWidget(new QLabel(QStringLiteral("Seed"), Setup), 7, 0);
-    grid->addWidget(SeedBox, 7, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Seed"), Setup), 8, 0);
+    grid->addWidget(SeedBox, 8, 1);
 
     auto* start = new QPushButton(QStringLiteral("Start practice"), Setup);
     start->setObjectName(QStringLiteral("cmdStartPractice"));
     connect(start, &QPushButton::clicked, this, [this] { startPractice(); });
-    grid->addWidget(start, 8, 0, 1, 2);
+    grid->addWidget(start, 9, 0, 1, 2);
     SetupNote = new QLabel(Setup);
     SetupNote->setWordWrap(true);
-    grid->addWidget(SetupNote, 9, 0, 1, 2);
-    createJournalRow(grid, 10);
-    grid->setRowStretch(12, 1);
+    grid->addWidget(SetupNote, 10, 0, 1, 2);
+    createJournalRow(grid, 11);
+    grid->setRowStretch(13, 1);
 }
 
 void PracticePanel::createSession() {
@@ -213,6 +220,7 @@ practice::SessionSettings PracticePanel::chosenSettings() const {
     if (BoardBox->currentIndex() > 0)
         settings.Filter.Board = static_cast<practice::BoardKind>(BoardBox->currentIndex() - 1);
     if (ProfileBox->currentIndex() > 0) settings.Filter.PreflopProfile = ProfileBox->currentIndex() - 1;
+    if (CloseCheck->isChecked()) settings.Filter.CloseBet = practice::Closeness::kWithin5;
     settings.Betting = Betting;
     return settings;
 }

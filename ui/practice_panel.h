@@ -58,7 +58,7 @@ public:
     // Each judged answer is recorded in `link` (none: nothing is saved, and the panel says so), and its
     // spots due for review are dealt first when the player asks.
     void setJournal(JournalLink* link);
-    // The questions, filters and review choice, kept between runs.
+    // The questions, filters (close decisions only among them) and review choice, kept between runs.
     void saveSettings(QSettings& settings) const;
     void readSettings(const QSettings& settings);
 
@@ -112,6 +112,7 @@ private:
     QComboBox* StreetBox = nullptr;
     QComboBox* BoardBox = nullptr;
     QComboBox* ProfileBox = nullptr;
+    QCheckBox* CloseCheck = nullptr;
     QSpinBox* SeedBox = nullptr;
     QLabel* SetupNote = nullptr;
     QCheckBox* ReviewCheck = nullptr;

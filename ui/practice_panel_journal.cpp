@@ -21,6 +21,7 @@ const QString kDrillKey = QStringLiteral("practice/straightDrill");
 const QString kStreetKey = QStringLiteral("practice/street");
 const QString kBoardKey = QStringLiteral("practice/board");
 const QString kProfileKey = QStringLiteral("practice/villain");
+const QString kCloseKey = QStringLiteral("practice/closeOnly");
 const QString kReviewKey = QStringLiteral("practice/reviewFirst");
 
 void chooseIndex(QComboBox* box, const QVariant& value) {
@@ -96,6 +97,7 @@ void PracticePanel::saveSettings(QSettings& settings) const {
     settings.setValue(kStreetKey, StreetBox->currentIndex());
     settings.setValue(kBoardKey, BoardBox->currentIndex());
     settings.setValue(kProfileKey, ProfileBox->currentIndex());
+    settings.setValue(kCloseKey, CloseCheck->isChecked());
     settings.setValue(kReviewKey, ReviewCheck->isChecked());
 }
 
@@ -109,6 +111,7 @@ void PracticePanel::readSettings(const QSettings& settings) {
     chooseIndex(StreetBox, settings.value(kStreetKey, 0));
     chooseIndex(BoardBox, settings.value(kBoardKey, 0));
     chooseIndex(ProfileBox, settings.value(kProfileKey, 0));
+    CloseCheck->setChecked(settings.value(kCloseKey, false).toBool());
     ReviewCheck->setChecked(settings.value(kReviewKey, true).toBool());
 }
 

@@ -1,12 +1,18 @@
 // A practice session on the panel, answered through key presses as the window passes them on.
 
 #include "analysis/number_format.h"
+#include "equity/exact_equity.h"
+#include "ranges/profiles.h"
 #include "ui/practice_panel.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 using namespace tavolin;
 using namespace tavolin::practice;
@@ -34,6 +40,7 @@ class PracticePanelTest : public QObject {
     Q_OBJECT
 private slots:
     void answersThroughKeysAndScores();
+    void closeDecisionsOnlyIsKeptAndDealsCloseSpots();
 };
 
 void PracticePanelTest::answersThroughKeysAndScores() {
@@ -85,6 +92,39 @@ void PracticePanelTest::answersThroughKeysAndScores() {
     QTest::keyClick(&host, Qt::Key_Escape);
     QCOMPARE(ended.size(), 1);
     QVERIFY(!panel.isPractising());
+}
+
+// The check box comes back from the settings, and every spot dealt with it on is a call within 5 points of
+// its price against the range that bets, worked out here from the equity library.
+void PracticePanelTest::closeDecisionsOnlyIsKeptAndDealsCloseSpots() {
+    QTemporaryDir folder;
+    QSettings stored(folder.filePath(QStringLiteral("tavolin.conf")), QSettings::IniFormat);
+    {
+        PracticePanel chosen;
+        chosen.findChild<QCheckBox*>(QStringLiteral("chkCloseOnly"))->setChecked(true);
+        chosen.saveSettings(stored);
+    }
+    stored.setValue(QStringLiteral("practice/questions"), QStringLiteral("0,0,0,1"));
+    Host host;
+    host.show();
+    PracticePanel& panel = host.Panel;
+    QVERIFY(!panel.findChild<QCheckBox*>(QStringLiteral("chkCloseOnly"))->isChecked());
+    panel.readSettings(stored);
+    QVERIFY(panel.findChild<QCheckBox*>(QStringLiteral("chkCloseOnly"))->isChecked());
+
+    panel.startPractice();
+    for (int i = 0; i < 8; ++i) {
+        const Spot spot = panel.session()->current().Cards;
+        const equity::BettingRange betting =
+            equity::bettingRange(holeMask(spot), boardMask(spot), ranges::profileRange(spot.PreflopProfile),
+                                 spot.Pot, spot.VillainBet);
+        const double gap = equity::exactEquity(holeMask(spot), boardMask(spot), betting.Weights).Equity -
+                           static_cast<double>(spot.VillainBet) / (spot.Pot + 2.0 * spot.VillainBet);
+        QVERIFY2(std::fabs(gap) <= 0.05 + 1e-9, qPrintable(QString::fromStdString(describeSpot(spot))));
+        QTest::keyClick(&host, Qt::Key_C);
+        QVERIFY(panel.session()->revealed());
+        QTest::keyClick(&host, Qt::Key_Return);
+    }
 }
 
 QTEST_MAIN(PracticePanelTest)
