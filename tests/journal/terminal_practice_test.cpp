@@ -71,26 +71,18 @@ TEST(TerminalPractice, EveryJudgedAnswerIsRecordedAndMissedSpotsComeBackFirst) {
         EXPECT_NE(std::find(before.begin(), before.end(), again[static_cast<std::size_t>(i)]), before.end());
 }
 
-// The verdict lines as the terminal prints them.
-std::string verdictLines(const practice::Verdict& verdict) {
-    std::string text = verdict.Right ? "right: " : "wrong: you said " + verdict.Answer + ", it is ";
-    text += verdict.Truth + "\n";
-    std::istringstream explanation(verdict.Explanation);
-    for (std::string line; std::getline(explanation, line);)
-        text += "  " + line + "\n";
-    return text;
+// The verdicts of a session as the terminal prints them, and as it printed them.
+std::string printed(const practice::Verdict& v) {
+    return (v.Right ? "right: " : "wrong: you said " + v.Answer + ", it is ") + v.Truth + "\n  " +
+           std::regex_replace(v.Explanation, std::regex("\n"), "\n  ") + "\n";
 }
 
 std::string verdictsIn(const std::string& out) {
-    std::string verdicts;
-    bool inVerdict = false;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) {
-        inVerdict = line.starts_with("right: ") || line.starts_with("wrong: ") ||
-                    (inVerdict && line.starts_with("  "));
-        if (inVerdict) verdicts += line + "\n";
-    }
-    return verdicts;
+    const std::regex verdict("(right|wrong): .*\n(  .*\n)*");
+    std::string all;
+    for (auto it = std::sregex_iterator(out.begin(), out.end(), verdict); it != std::sregex_iterator(); ++it)
+        all += it->str();
+    return all;
 }
 
 // Two front ends, one truth: the terminal's verdicts on its dealt spots are, word for word, the window's
@@ -105,12 +97,7 @@ TEST(TerminalPractice, JudgesEverySpotAsThePracticeSessionDoes) {
         input += answer + "\n";
     const Session run = practise({"--practice", "--seed", "7", "--count", "3", "--journal", path}, input);
     ASSERT_EQ(run.Code, 0) << run.Err;
-    EXPECT_EQ(
-        countOf(
-            run.Out,
-            "\nRange that bets here \\([0-9.]+ holdings: value [0-9.]+, draws [0-9.]+, bluffs [0-9.]+\\): "),
-        3)
-        << run.Out;
+    EXPECT_EQ(countOf(run.Out, "\nRange that bets here \\([0-9.]+ holdings: value .*\\): "), 3);
     EXPECT_EQ(countOf(run.Out, "\nEquity against the range that bets, in percent\\?"), 3);
 
     practice::SessionSettings settings;
@@ -118,13 +105,12 @@ TEST(TerminalPractice, JudgesEverySpotAsThePracticeSessionDoes) {
     practice::PracticeSession session(settings);
     std::string expected;
     std::vector<double> equities;
-    for (std::size_t spot = 0; spot < 3; ++spot) {
+    for (std::size_t at = 0; at < typed.size(); at += 4) {
         session.deal();
-        const practice::Answers answers{
-            readTierAnswer(typed[4 * spot]), readNumberAnswer(typed[4 * spot + 1], false),
-            readNumberAnswer(typed[4 * spot + 2], true), readDecisionAnswer(typed[4 * spot + 3])};
-        for (const practice::Verdict& verdict : session.reveal(answers))
-            expected += verdictLines(verdict);
+        for (const practice::Verdict& verdict :
+             session.reveal({readTierAnswer(typed[at]), readNumberAnswer(typed[at + 1], false),
+                             readNumberAnswer(typed[at + 2], true), readDecisionAnswer(typed[at + 3])}))
+            expected += printed(verdict);
         EXPECT_NE(session.against().find("that bet"), std::string::npos) << session.against();
         equities.push_back(*session.equity());
     }
@@ -136,7 +122,7 @@ TEST(TerminalPractice, JudgesEverySpotAsThePracticeSessionDoes) {
     std::size_t answers = 0;
     for (std::string line; std::getline(lines, line); ++answers)
         EXPECT_NEAR(nlohmann::json::parse(line)["spot"]["equity"].get<double>(), equities[answers / 4], 1e-9);
-    EXPECT_EQ(answers, 12u);
+    EXPECT_EQ(answers, typed.size());
 }
 
 TEST(TerminalPractice, WithoutAJournalPracticeGoesOnAndSaysSo) {
