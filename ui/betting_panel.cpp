@@ -83,6 +83,11 @@ VillainRange BettingPanel::narrow(equity::CardMask hero, equity::CardMask board,
                                study::holdingsText(betting.Draws, Separator),
                                study::holdingsText(betting.Bluffs, Separator),
                                QString::fromStdString(betting.Model)));
+    // Without enough weak holdings the bet is mostly value, and a bluff-catcher needs more than the price.
+    if (betting.Bluffs + 0.05 < betting.WantedBluffs)
+        lblRange->setText(lblRange->text() + QLatin1Char(' ') +
+                          tr("Too few weak holdings for the bluffs the bet size calls for (%1).")
+                              .arg(study::holdingsText(betting.WantedBluffs, Separator)));
     return {betting.Weights, tr("%1 that bet").arg(rangeName)};
 }
 

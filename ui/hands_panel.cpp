@@ -103,7 +103,9 @@ HandsPanel::HandsPanel(QWidget* parent) : QWidget(parent) {
     tblHands->setSelectionMode(QAbstractItemView::SingleSelection);
     tblHands->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblHands->verticalHeader()->hide();
-    tblHands->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // The game's words take what room is left; the other columns fit their texts.
+    tblHands->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblHands->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     tblHands->setMinimumHeight(160);
     layout->addWidget(tblHands, 1);
     connect(tblHands, &QTableWidget::currentCellChanged, this, [this](int row) { chooseHand(row); });
@@ -159,19 +161,19 @@ bool HandsPanel::showList(history::HandList list, const QString& source) {
         const QString game = QString::fromStdString(hand.Stakes) + u' ' +
                              kLimitNames[static_cast<std::size_t>(hand.BetLimit)] +
                              (hand.Tournament ? tr(" tournament") : QString());
-        const std::array<QString, 6> cells{QString::fromStdString(hand.Played),
-                                           QStringLiteral("#%1").arg(QString::fromStdString(hand.Id)),
-                                           game.trimmed(),
-                                           cardsText(history::holeCards(hand)),
-                                           money(hand.Net),
-                                           flagsText(hand)};
+        QString played = QString::fromStdString(hand.Played);
+        // An ISO time ("2020-04-07T14:32:50") reads better with a space between the date and the time.
+        if (played.size() > 11 && played[10] == u'T' && played[11].isDigit()) played[10] = u' ';
+        const std::array<QString, 6> cells{
+            played,          QStringLiteral("#%1").arg(QString::fromStdString(hand.Id)),
+            game.trimmed(),  cardsText(history::holeCards(hand)),
+            money(hand.Net), flagsText(hand)};
         for (std::size_t column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column == 4) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             tblHands->setItem(row, static_cast<int>(column), item);
         }
     }
-    tblHands->resizeColumnsToContents();
     tblHands->setCurrentCell(-1, -1);
     List.Chosen = -1;
     showStreet();

@@ -7,29 +7,63 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QSettings>
+#include <QTableWidget>
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-// Picks the named cards and types the amounts the way a player would, for a screenshot of a dealt hand.
-bool dealSample(tavolin::FrmTavolin& window, const QString& cards, const QString& amounts) {
-    for (const QString& text : cards.split(u' ', Qt::SkipEmptyParts)) {
-        QAbstractButton* card = nullptr;
-        for (auto* candidate : window.findChildren<QAbstractButton*>())
-            if (candidate->objectName().startsWith(QStringLiteral("imgCard_")) &&
-                candidate->toolTip() == text)
-                card = candidate;
-        if (card == nullptr) {
-            std::fprintf(stderr, "not a card: %s\n", qPrintable(text));
-            return false;
-        }
-        card->click();
+QAbstractButton* deckCard(tavolin::FrmTavolin& window, const QString& text) {
+    for (auto* candidate : window.findChildren<QAbstractButton*>())
+        if (candidate->objectName().startsWith(QStringLiteral("imgCard_")) && candidate->toolTip() == text)
+            return candidate;
+    std::fprintf(stderr, "not a card: %s\n", qPrintable(text));
+    return nullptr;
+}
+
+// Ticks only the named rows of the range on the board ("top pair, flush draw") and keeps them.
+bool keepRows(tavolin::FrmTavolin& window, const QString& names) {
+    QStringList wanted;
+    for (const QString& name : names.split(u',', Qt::SkipEmptyParts))
+        wanted << name.trimmed().toLower();
+    auto* table = window.findChild<QTableWidget*>(QStringLiteral("tblBoardRange"));
+    auto* keep = window.findChild<QAbstractButton*>(QStringLiteral("cmdKeepRows"));
+    if (table == nullptr || keep == nullptr) return false;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QTableWidgetItem* item = table->item(row, 0);
+        if (item == nullptr || !(item->flags() & Qt::ItemIsUserCheckable)) continue;
+        const bool kept = wanted.removeAll(item->text().toLower()) > 0;
+        item->setCheckState(kept ? Qt::Checked : Qt::Unchecked);
     }
+    if (!wanted.isEmpty()) {
+        std::fprintf(stderr, "no such row on this board: %s\n", qPrintable(wanted.join(u',')));
+        return false;
+    }
+    keep->click();
+    return true;
+}
+
+// Picks the named cards and types the amounts the way a player would, for a screenshot of a dealt hand.
+// Each text of `keeps` narrows the range, street by street: the first on the flop, the next on the turn.
+bool dealSample(tavolin::FrmTavolin& window, const QString& cards, const QString& amounts,
+                const QStringList& keeps) {
+    const QStringList texts = cards.split(u' ', Qt::SkipEmptyParts);
     const QStringList values = amounts.split(u' ', Qt::SkipEmptyParts);
     for (int i = 0; i < values.size() && i < 4; ++i)
         window.findChild<QLineEdit*>(QStringLiteral("txtBet_%1").arg(i))->setText(values[i]);
-    if (!values.isEmpty()) window.findChild<QAbstractButton*>(QStringLiteral("cmdCalc"))->click();
+    auto* calc = window.findChild<QAbstractButton*>(QStringLiteral("cmdCalc"));
+    int street = 0;
+    for (int i = 0; i < texts.size(); ++i) {
+        QAbstractButton* card = deckCard(window, texts[i]);
+        if (card == nullptr) return false;
+        card->click();
+        const bool streetDealt = i + 1 >= 5;
+        if (!streetDealt || (values.isEmpty() && keeps.isEmpty())) continue;
+        if (!values.isEmpty()) calc->click();
+        if (street < keeps.size() && !keepRows(window, keeps[street])) return false;
+        ++street;
+    }
+    if (texts.size() < 5 && !values.isEmpty()) calc->click();
     return true;
 }
 
@@ -83,7 +117,15 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption history(QStringLiteral("history"),
                                      QStringLiteral("Open the hands of this hand history on the Hands tab."),
                                      QStringLiteral("file"));
-    parser.addOptions({screenshot, cards, amounts, size, view, journalPath, history});
+    const QCommandLineOption keep(
+        QStringLiteral("keep"),
+        QStringLiteral("Keep these rows of the range on the board (\"top pair, flush draw\"): given once, on "
+                       "the flop; again, on the turn; a third time, on the river."),
+        QStringLiteral("rows"));
+    const QCommandLineOption heatMap(QStringLiteral("heat-map"),
+                                     QStringLiteral("Show the hero's equity against each cell of the villain "
+                                                    "grid."));
+    parser.addOptions({screenshot, cards, amounts, size, view, journalPath, history, keep, heatMap});
     parser.process(app);
 
     // Made before the window, so that it outlives the window writing its size into it.
@@ -99,7 +141,10 @@ int main(int argc, char* argv[]) {
     }
     if (parser.isSet(history) && !window.openHistory(parser.value(history))) return 2;
     window.show();
-    if (!dealSample(window, parser.value(cards), parser.value(amounts))) return 2;
+    if (parser.isSet(heatMap))
+        if (auto* box = window.findChild<QAbstractButton*>(QStringLiteral("chkHeatMap")))
+            box->setChecked(true);
+    if (!dealSample(window, parser.value(cards), parser.value(amounts), parser.values(keep))) return 2;
 
     if (parser.isSet(screenshot)) {
         const QStringList wanted = parser.value(size).split(u'x');
