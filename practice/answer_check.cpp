@@ -106,7 +106,10 @@ Verdict checkEquity(std::optional<double> answerPercent, double equity, std::str
 }
 
 Decision rightDecision(double equity, float price) {
-    return equity >= static_cast<double>(price) ? Decision::kCall : Decision::kFold;
+    // The price comes in single precision, so an equity exactly at the true price, as a bluff-catcher has
+    // against a balanced bet, may lie a rounding below it; it still calls.
+    constexpr double kRounding = 1e-7;
+    return equity + kRounding >= static_cast<double>(price) ? Decision::kCall : Decision::kFold;
 }
 
 Verdict checkDecision(std::optional<Decision> answer, double equity, float price, std::string_view against,

@@ -1,5 +1,6 @@
 #include "ui/practice_panel.h"
 
+#include "equity/betting_range.h"
 #include "ranges/profiles.h"
 #include "ui/journal_link.h"
 #include "ui/study_style.h"
@@ -344,7 +345,16 @@ void PracticePanel::showDeal() {
                             ? QStringLiteral("How many outs?  %1 | %2")
                                   .arg(fromStd(practice::holeText(spot)), fromStd(practice::boardText(spot)))
                             : fromStd(practice::describeSpot(spot))));
+    // Facing a bet that narrows his range, the equity is judged against the part that bets.
+    const bool narrowed =
+        spot.VillainBet > 0 && equity::bettingRange(practice::holeMask(spot), practice::boardMask(spot),
+                                                    ranges::profileRange(spot.PreflopProfile), spot.Pot,
+                                                    spot.VillainBet, Session->settings().Betting)
+                                   .Narrowed;
     for (const auto& row : Rows) {
+        if (row->Kind == QuestionKind::kEquity)
+            row->Name->setText(narrowed ? QStringLiteral("Equity vs the range that bets, %?")
+                                        : questionText(QuestionKind::kEquity));
         row->Answered = false;
         row->Verdict->clear();
         row->Verdict->setStyleSheet({});

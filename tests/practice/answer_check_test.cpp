@@ -27,7 +27,7 @@ TEST(AnswerCheck, EquityIsRightWithinFivePoints) {
 }
 
 // The price is the report's PME(+1Card), with the call capped by the stack; an equity exactly at the price
-// calls, the next double below it folds.
+// calls, whichever way the price was rounded; a hair below it folds.
 TEST(AnswerCheck, CallingIsRightFromExactlyThePrice) {
     struct Case {
         int Pot, Bet, Stack;
@@ -42,12 +42,22 @@ TEST(AnswerCheck, CallingIsRightFromExactlyThePrice) {
         const float price = priceOfCall(spot);
         EXPECT_EQ(price, c.Price);
         const double atPrice = price;
-        const double below = std::nextafter(atPrice, 0.0);
+        const double below = atPrice - 1e-6;
         EXPECT_TRUE(checkDecision(Decision::kCall, atPrice, price).Right);
         EXPECT_FALSE(checkDecision(Decision::kFold, atPrice, price).Right);
         EXPECT_TRUE(checkDecision(Decision::kFold, below, price).Right);
         EXPECT_FALSE(checkDecision(Decision::kCall, below, price).Right);
         EXPECT_FALSE(checkDecision(std::nullopt, atPrice, price).Right);
+    }
+    for (int pot = 1; pot <= 300; ++pot) {
+        for (int bet = 1; bet <= 300; bet += 7) {
+            Spot spot;
+            spot.Pot = pot;
+            spot.VillainBet = bet;
+            spot.Stack = 1000;
+            const double exactPrice = bet / (pot + 2.0 * bet);
+            ASSERT_EQ(rightDecision(exactPrice, priceOfCall(spot)), Decision::kCall) << pot << " " << bet;
+        }
     }
 }
 
