@@ -137,7 +137,18 @@ TEST(Batch, FieldsEqualWhatTheReportPrintsAndEquityComesOnRequest) {
         const std::string separator = hand % 2 == 0 ? "." : ",";
         const json answer = answerTo(line.dump(), separator);
         ASSERT_TRUE(answer.contains("fields")) << line;
-        EXPECT_EQ(answer["fields"], readPrintedReport(answer["report"], separator)) << line;
+        json fields = answer["fields"];
+        const json outsCards = fields["outsCards"];
+        fields.erase("outsCards");
+        EXPECT_EQ(fields, readPrintedReport(answer["report"], separator)) << line;
+        // Beside each outs line the cards it counted, none of them on the table.
+        ASSERT_EQ(outsCards.size(), fields["outsLines"].size()) << line;
+        for (const json& lineCards : outsCards)
+            for (const json& card : lineCards)
+                EXPECT_EQ((line["hole"].get<std::string>() + " " + line["board"].get<std::string>())
+                              .find(card.get<std::string>()),
+                          std::string::npos)
+                    << line;
         if (hand % 200 != 0) continue;
         line["equity"] = true;
         const json withEquity = answerTo(line.dump(), separator);
