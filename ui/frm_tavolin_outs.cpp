@@ -17,11 +17,6 @@
 namespace tavolin {
 namespace {
 
-struct DeckOuts {
-    CardMask Counted = 0;
-    CardMask TrueOuts = 0; // none when the hero is ahead: the cards that put him behind are not outs
-};
-
 // The session whose outs question was answered on the table as it stands; null otherwise.
 const practice::PracticeSession* answeredOutsQuestion(const PracticePanel* panel, CardMask hero,
                                                       CardMask board) {
@@ -36,15 +31,16 @@ const practice::PracticeSession* answeredOutsQuestion(const PracticePanel* panel
                                                                                            : nullptr;
 }
 
+// None when the hero is ahead: the cards that put him behind are not outs.
 CardMask trueOutsOf(const equity::TrueOuts& outs) {
     return outs.Ahead ? 0 : outs.Cards;
 }
 
-QString outsTip(CardMask card, bool trueOut, const std::vector<std::string>& lines,
+QString outsTip(CardMask card, CardMask counted, bool trueOut, const std::vector<std::string>& lines,
                 const std::vector<CardMask>& lineCards) {
     QStringList counting;
     for (std::size_t i = 0; i < lines.size() && i < lineCards.size(); ++i)
-        if ((lineCards[i] & card) != 0) counting << QString::fromStdString(lines[i]);
+        if ((lineCards[i] & card & counted) != 0) counting << QString::fromStdString(lines[i]);
     QString tip = counting.isEmpty() ? QString()
                                      : QStringLiteral("Counted by the outs rules:\n") + counting.join(u'\n');
     if (trueOut)
@@ -54,7 +50,7 @@ QString outsTip(CardMask card, bool trueOut, const std::vector<std::string>& lin
 }
 
 // "the 1 card", "the 9 cards".
-QString counted(int count, const QString& noun) {
+QString theCards(int count, const QString& noun) {
     return QStringLiteral("the %1 %2%3").arg(count).arg(noun, count == 1 ? QString() : QStringLiteral("s"));
 }
 
@@ -67,24 +63,24 @@ void FrmTavolin::markOuts(bool studyShading) {
     for (std::size_t i = 0; i < table.Places.size(); ++i)
         if (table.Places[i]) (i < kHolePlaceCount ? hero : board) |= table.Places[i]->mask();
     const bool nextCardComing = Hand.boardCount() == 3 || Hand.boardCount() == 4;
-    DeckOuts outs;
+    CardMask counted = 0;
+    CardMask trueOuts = 0;
     if (!rtbOutput->report().empty() && nextCardComing) {
         const practice::PracticeSession* session = answeredOutsQuestion(practicePanel, hero, board);
         const bool shown = session != nullptr || studyShading;
         // Practice outlines the true outs its verdict names; the study view those of its own shading.
         if (session != nullptr && session->trueOuts())
-            outs.TrueOuts = trueOutsOf(*session->trueOuts());
+            trueOuts = trueOutsOf(*session->trueOuts());
         else if (session == nullptr && studyShading && equityPanel->nextCard().Unseen != 0)
-            outs.TrueOuts = trueOutsOf(equity::trueOuts(equityPanel->nextCard()));
+            trueOuts = trueOutsOf(equity::trueOuts(equityPanel->nextCard()));
         for (const CardMask cards : OutsCards)
-            outs.Counted |= shown ? cards : 0;
+            counted |= shown ? cards : 0;
     }
     for (int j = 0; j < table::kCardCount; ++j) {
         const CardMask bit = DeckCards[j].mask();
-        const bool counted = (outs.Counted & bit) != 0;
-        const bool trueOut = (outs.TrueOuts & bit) != 0;
-        imgCard[j]->setOuts(counted, trueOut,
-                            counted || trueOut ? outsTip(bit, trueOut, OutsLines, OutsCards) : QString());
+        const bool trueOut = (trueOuts & bit) != 0;
+        imgCard[j]->setOuts((counted & bit) != 0, trueOut,
+                            outsTip(bit, counted, trueOut, OutsLines, OutsCards));
     }
 }
 
@@ -96,13 +92,13 @@ void FrmTavolin::addOutsLegend() {
         imgCard.begin(), imgCard.end(), [](const CardImage* card) { return card->isCounted(); }));
     const int outlined = static_cast<int>(std::count_if(
         imgCard.begin(), imgCard.end(), [](const CardImage* card) { return card->isOutlined(); }));
-    const QString marks = counted(markedCount, QStringLiteral("card"));
+    const QString marks = theCards(markedCount, QStringLiteral("card"));
     QString legend = markedCount > 0 ? QStringLiteral("Marked on the deck: %1 the rules count").arg(marks)
                                      : QStringLiteral("No card marked on the deck: the rules count none");
     if (session->trueOuts()->Ahead)
         legend += QStringLiteral("; none outlined: you are ahead now.");
     else if (outlined > 0)
-        legend += QStringLiteral("; outlined: %1.").arg(counted(outlined, QStringLiteral("true out")));
+        legend += QStringLiteral("; outlined: %1.").arg(theCards(outlined, QStringLiteral("true out")));
     else
         legend += QStringLiteral("; no true out to outline.");
     // The legend closes the outs verdict, before any question that follows it.

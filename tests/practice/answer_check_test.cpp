@@ -1,6 +1,5 @@
 #include "practice/answer_check.h"
 #include "practice/spot.h"
-#include "practice/spot_reading.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -80,22 +79,6 @@ TEST(AnswerCheck, TiersAndOutsFollowTheReport) {
     EXPECT_TRUE(checkOuts(-2.0, -2.0f, "").Right);
     EXPECT_FALSE(checkOuts(2.0, 1.5f, "").Right);
     EXPECT_FALSE(checkOuts(std::nullopt, 0.0f, "No Projects").Right);
-}
-
-// The outs verdict names, under each rule line, the cards that line counted, in the terminal and the window
-// alike: both ends of the straight draw and the overcards' ranks, never a card on the table.
-TEST(AnswerCheck, OutsVerdictNamesTheCardsEachLineCounted) {
-    const Spot spot{{Card(9, 1).index(), Card(8, 1).index()},
-                    {Card(7, 2).index(), Card(6, 3).index(), Card(2, 0).index(), 0, 0},
-                    3};
-    const SpotReading reading = readSpot(spot);
-    EXPECT_EQ(
-        checkOuts(12.0, reading.Outs, reading.OutsText).Explanation,
-        "The report counts 12 outs:\n"
-        "2 Overcards and dry board (4 Outs): 6 cards (8s 9s 8c 9c 8d 9d)\n"
-        "Open straight project with 2 cards on hand and no pair or flush project on board (8 Outs): 8 cards "
-        "(5s Ts 5h Th 5c Tc 5d Td)");
-    ASSERT_EQ(reading.OutsCards.size(), 2u);
 }
 
 } // namespace
