@@ -67,6 +67,9 @@ AnalysisResult analyse(const HandInput& input) {
     result.Outs = ctx.Outs;
     result.OutsText = ctx.OutsText;
     result.OutsLines = linesOf(ctx.OutsText);
+    // Lines written whole rather than by a rule ("No Projects") count no cards.
+    result.OutsCards = ctx.OutsCards;
+    result.OutsCards.resize(result.OutsLines.size());
     result.EquityAllIn = ctx.EquityAllIn;
     result.EquityNextCard = ctx.EquityNextCard;
     result.Odds = ctx.Odds;

@@ -35,6 +35,7 @@ struct AnalysisResult {
     float Outs = 0.0f;
     std::string OutsText;               // the explanation lines of the outs as the report writes them
     std::vector<std::string> OutsLines; // the same lines one by one, without line ends
+    std::vector<CardMask> OutsCards;    // beside each line, the unseen cards it counted (0 for none)
     float EquityAllIn = 0.0f;
     float EquityNextCard = 0.0f;                    // printed on the flop only
     PotOdds Odds;                                   // Odds.Gap says why the pot-odds lines are missing

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavolin {
 
@@ -94,6 +95,8 @@ struct AnalysisContext {
     // Outs
     float Outs = 0.0f;
     std::string OutsText = "0";
+    // One mask per line addOutsLine wrote: the unseen cards the line speaks of, 0 for none.
+    std::vector<CardMask> OutsCards;
     float EquityAllIn = 0.0f;
     float EquityNextCard = 0.0f;
 

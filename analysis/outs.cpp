@@ -51,19 +51,35 @@ void deriveEquities(AnalysisContext& ctx) {
 
 } // namespace
 
-void addOutsLine(AnalysisContext& ctx, std::string_view line, float amount) {
+void addOutsLine(AnalysisContext& ctx, std::string_view line, float amount, CardMask cards) {
     ctx.Outs += amount;
     ctx.OutsText += line;
     ctx.OutsText += "\r\n";
+    ctx.OutsCards.push_back(cards);
+}
+
+CardMask unseenOfRank(const AnalysisContext& ctx, int rank) {
+    if (rank == 1) rank = kAce;
+    if (rank < kLowestRank || rank > kAce) return 0;
+    CardMask cards = 0;
+    for (int suit = 0; suit < kSuitCount; ++suit)
+        cards |= Card(rank, suit).mask();
+    return cards & ~(ctx.HoleCards | ctx.BoardCards);
+}
+
+CardMask unseenOfSuit(const AnalysisContext& ctx, int suit) {
+    const CardMask cards = CardMask{kSuitRanks} << (kRanksPerSuit * (suit - 1));
+    return cards & ~(ctx.HoleCards | ctx.BoardCards);
 }
 
 void estimateOuts(AnalysisContext& ctx) {
     ctx.Outs = 0.0f;
     ctx.OutsText.clear();
+    ctx.OutsCards.clear();
     // No outs on the river; anything but a flop or turn is not a hand to estimate.
     if (ctx.BoardCount == 3 || ctx.BoardCount == 4) estimateProjects(ctx);
 
-    if (ctx.Outs < 0.0f) addOutsLine(ctx, "No valid projects (Outs < 0)", 0.0f);
+    if (ctx.Outs < 0.0f) addOutsLine(ctx, "No valid projects (Outs < 0)", 0.0f, 0);
     deriveEquities(ctx);
     // The explanation keeps the CR of its last line; the report adds its own CR LF after it.
     if (ctx.OutsText.empty())

@@ -12,8 +12,12 @@ struct OutsLine {
     std::string_view Line; // empty: the rule adds nothing
 };
 
-void addRule(AnalysisContext& ctx, const OutsLine& rule) {
-    if (!rule.Line.empty()) addOutsLine(ctx, rule.Line, rule.Outs);
+void addRule(AnalysisContext& ctx, const OutsLine& rule, CardMask cards) {
+    if (!rule.Line.empty()) addOutsLine(ctx, rule.Line, rule.Outs, cards);
+}
+
+CardMask holeRankCards(const AnalysisContext& ctx) {
+    return unseenOfRank(ctx, ctx.HoleRanks[1]) | unseenOfRank(ctx, ctx.HoleRanks[2]);
 }
 
 // Coordination 0 dry, 1 coordinated, 2 extremely coordinated; the flop and turn never reach 3.
@@ -60,19 +64,24 @@ void estimatePocketPairOuts(AnalysisContext& ctx) {
     const int pocket = ctx.HoleRanks[1];
     const bool boardPair = ctx.BoardPairing == 1;
     const bool pocketAboveBoardPair = boardPair && pocket > ctx.Made.PairRank[kBoard];
+    const CardMask set = unseenOfRank(ctx, pocket);
+    // Either pair turning into three of a kind fills the house.
+    const CardMask full = set | unseenOfRank(ctx, ctx.Made.PairRank[kBoard]);
     switch (ctx.Coordination) {
     case 0:
-        addRule(ctx, boardPair ? kPocketFullProject
-                               : OutsLine{2.0f, "Pocket pair and dry board. Set project. (2 Outs)"});
+        if (boardPair)
+            addRule(ctx, kPocketFullProject, full);
+        else
+            addRule(ctx, {2.0f, "Pocket pair and dry board. Set project. (2 Outs)"}, set);
         break;
     case 1:
         if (pocketAboveBoardPair)
-            addRule(ctx, kPocketFullProject);
+            addRule(ctx, kPocketFullProject, full);
         else if (!boardPair)
-            addRule(ctx, {1.0f, "Pocket pair and coordinated board. Set project (1 Out)"});
+            addRule(ctx, {1.0f, "Pocket pair and coordinated board. Set project (1 Out)"}, set);
         break;
     case 2:
-        if (pocketAboveBoardPair) addRule(ctx, kPocketFullProject);
+        if (pocketAboveBoardPair) addRule(ctx, kPocketFullProject, full);
         break;
     default:
         break;
@@ -83,16 +92,19 @@ void estimateOvercardOuts(AnalysisContext& ctx) {
     const int top = topBoardRank(ctx);
     const int overcards = (ctx.HoleRanks[1] > top ? 1 : 0) + (ctx.HoleRanks[2] > top ? 1 : 0);
     if (overcards == 0) return;
+    CardMask cards = 0;
+    for (const int rank : {ctx.HoleRanks[1], ctx.HoleRanks[2]})
+        if (rank > top) cards |= unseenOfRank(ctx, rank);
     if (ctx.Coordination == 0) {
         if (overcards == 2)
-            addRule(ctx, {4.0f, "2 Overcards and dry board (4 Outs)"});
+            addRule(ctx, {4.0f, "2 Overcards and dry board (4 Outs)"}, cards);
         else
-            addRule(ctx, {2.0f, "1 Overcard and dry board(2 Outs)"});
+            addRule(ctx, {2.0f, "1 Overcard and dry board(2 Outs)"}, cards);
     } else if (ctx.Coordination == 1) {
         if (overcards == 2)
-            addRule(ctx, {2.0f, "2 Overcards and coordinated board (2 Outs)"});
+            addRule(ctx, {2.0f, "2 Overcards and coordinated board (2 Outs)"}, cards);
         else
-            addRule(ctx, {1.0f, "1 Overcard and coordinated board (1 Out)"});
+            addRule(ctx, {1.0f, "1 Overcard and coordinated board (1 Out)"}, cards);
     }
 }
 
@@ -100,19 +112,25 @@ void estimatePairProjectOuts(AnalysisContext& ctx) {
     if (!isKnownCoordination(ctx.Coordination)) return;
     const MadeHand& made = ctx.Made;
     const auto column = static_cast<std::size_t>(ctx.Coordination);
+    // Each hole rank pairs up into a set, two pair, a full house or a higher two pair: the lines name those.
+    const CardMask holeRanks = holeRankCards(ctx);
     if (made.PairRank[kHand] > 0 && ctx.BoardPairing == 0 && made.DPHigh[kHand] == 0) {
-        addRule(ctx, kOnePairWithHoleCard[column]);
+        addRule(ctx, kOnePairWithHoleCard[column], holeRanks);
     } else if (made.DPHigh[kHand] > 0 && ctx.BoardPairing == 0) {
-        addRule(ctx, kTwoPairWithBothHoleCards[column]);
+        addRule(ctx, kTwoPairWithBothHoleCards[column], holeRanks);
     } else if (ctx.BoardPairing == 1 && made.DPHigh[kHand] > made.PairRank[kBoard]) {
-        addRule(ctx, kBoardPairBelowHeroPair[column]);
+        addRule(ctx, kBoardPairBelowHeroPair[column], holeRanks);
     } else if (ctx.BoardPairing == 1 && made.DPHigh[kHand] == made.PairRank[kBoard]) {
         // The kicker is the hole card that did not pair.
         const int kicker = ctx.HoleRanks[1] == made.DPLow[kHand] ? ctx.HoleRanks[2] : ctx.HoleRanks[1];
-        if (column == 0 && kicker > topBoardRank(ctx))
-            addRule(ctx, kBoardPairAboveWithOverKicker);
-        else
-            addRule(ctx, kBoardPairAboveHeroPair[column]);
+        if (column == 0 && kicker > topBoardRank(ctx)) {
+            addRule(ctx, kBoardPairAboveWithOverKicker, holeRanks);
+        } else {
+            // A line that names the full house alone points at both ways to it: the hero's pair or the
+            // board's pair turning into three of a kind; the kicker plays no part.
+            addRule(ctx, kBoardPairAboveHeroPair[column],
+                    unseenOfRank(ctx, made.DPLow[kHand]) | unseenOfRank(ctx, made.PairRank[kBoard]));
+        }
     }
 }
 

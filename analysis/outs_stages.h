@@ -12,10 +12,17 @@ struct StraightSweepEnd {
     int MissingEnds = 0;
     int MissingInner = 0;
     int HoleInWindow = 0;
+    // The unseen cards that complete that window's straight when it lacks one rank, else 0.
+    CardMask Completing = 0;
 };
 
-// Adds `amount` to the outs and appends `line` with CR LF.
-void addOutsLine(AnalysisContext& ctx, std::string_view line, float amount);
+// Adds `amount` to the outs and appends `line` with CR LF; `cards` are the unseen cards the line counted.
+void addOutsLine(AnalysisContext& ctx, std::string_view line, float amount, CardMask cards);
+
+// The unseen cards (neither the hero's nor the board's) of `rank` 2..14, where 1 is the ace as well.
+CardMask unseenOfRank(const AnalysisContext& ctx, int rank);
+// The unseen cards of `suit` 1..4, numbered as the card matrices number suits.
+CardMask unseenOfSuit(const AnalysisContext& ctx, int suit);
 
 void estimatePocketPairOuts(AnalysisContext& ctx);
 void estimateOvercardOuts(AnalysisContext& ctx);

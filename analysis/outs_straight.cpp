@@ -115,6 +115,7 @@ constexpr std::array<ClassRules, 3> kOneCardRules{{
 }};
 
 struct StraightSweep {
+    int Window = 0;
     int StraightProjects = 0;
     int GapOffset = 0;
     bool IdiotFlag = false;
@@ -125,6 +126,7 @@ struct StraightSweep {
     bool OnBoard = false;
     int HoleInWindow = 0;
     bool Ended = false;
+    CardMask IdiotCards = 0; // the missing rank of the window that last raised the idiot flag
 };
 
 bool anySuitHolds(const CardMatrix& matrix, int rank) {
@@ -143,6 +145,7 @@ int endPositions(int window) {
 }
 
 void scanWindow(const AnalysisContext& ctx, int window, StraightSweep& sweep) {
+    sweep.Window = window;
     sweep.MissingEnds = endPositions(window);
     sweep.MissingInner = 5 - sweep.MissingEnds;
     sweep.HoleInWindow = 0;
@@ -161,6 +164,18 @@ void scanWindow(const AnalysisContext& ctx, int window, StraightSweep& sweep) {
     }
 }
 
+// The cards that fill a window lacking one rank. An open window's missing rank is one of its ends, and the
+// four ranks it holds make a straight with the rank beyond their other end too: the line counts both ends,
+// so both are marked.
+CardMask completingCards(const AnalysisContext& ctx, const StraightSweep& sweep) {
+    CardMask cards = unseenOfRank(ctx, sweep.MissingRank);
+    if (sweep.MissingEnds == 1 && sweep.MissingInner == 0) {
+        const int otherEnd = sweep.MissingRank == sweep.Window ? sweep.Window + 5 : sweep.Window - 1;
+        cards |= unseenOfRank(ctx, otherEnd);
+    }
+    return cards;
+}
+
 BoardClass classifyBoard(const AnalysisContext& ctx, int holeInWindow) {
     const int pairing = ctx.BoardPairing;
     const bool flushProject = ctx.FlushProjects >= 1;
@@ -173,12 +188,13 @@ BoardClass classifyBoard(const AnalysisContext& ctx, int holeInWindow) {
 }
 
 void applyRule(AnalysisContext& ctx, StraightSweep& sweep, const ProjectRule& rule) {
+    const CardMask cards = completingCards(ctx, sweep);
     if (!rule.IdiotLine.empty() && sweep.IdiotFlag) {
-        addOutsLine(ctx, rule.IdiotLine, 0.0f);
+        addOutsLine(ctx, rule.IdiotLine, 0.0f, cards);
         sweep.IdiotFlag = false;
         return;
     }
-    addOutsLine(ctx, rule.Line, rule.Outs);
+    addOutsLine(ctx, rule.Line, rule.Outs, cards);
     if (rule.ClearsIdiot) sweep.IdiotFlag = false;
 }
 
@@ -227,7 +243,8 @@ void scoreProject(AnalysisContext& ctx, StraightSweep& sweep) {
     const BoardClass board = classifyBoard(ctx, sweep.HoleInWindow);
     switch (board) {
     case BoardClass::FourFlush:
-        addOutsLine(ctx, "Straight project and extremely coordinated flush board(0 Outs)", 0.0f);
+        addOutsLine(ctx, "Straight project and extremely coordinated flush board(0 Outs)", 0.0f,
+                    completingCards(ctx, sweep));
         sweep.Ended = true;
         return;
     case BoardClass::Other:
@@ -251,10 +268,12 @@ void examineWindow(AnalysisContext& ctx, int window, StraightSweep& sweep) {
     if (missing == 1 && sweep.HoleOnly && ctx.StraightCoor == 1 && sweep.HoleInWindow == 1 &&
         window < kHighestWindow) {
         sweep.IdiotFlag = true;
+        sweep.IdiotCards = unseenOfRank(ctx, sweep.MissingRank);
     } else if (sweep.MissingInner == 1 && sweep.MissingEnds == 0 && !sweep.HoleOnly &&
                ctx.StraightCoor == 2 && sweep.HoleInWindow == 0) {
         // Four board ranks around an inner gap beat any lower project of the hero.
-        addOutsLine(ctx, "Higher closed straight project with 1 card on board (0 Outs)", 0.0f);
+        addOutsLine(ctx, "Higher closed straight project with 1 card on board (0 Outs)", 0.0f,
+                    unseenOfRank(ctx, sweep.MissingRank));
         sweep.Ended = true;
         return;
     }
@@ -271,8 +290,11 @@ StraightSweepEnd estimateStraightOuts(AnalysisContext& ctx) {
         examineWindow(ctx, window, sweep);
         if (sweep.Ended) break;
     }
-    if (ctx.Outs >= 2.0f && sweep.IdiotFlag) addOutsLine(ctx, "Idiot straight (-2 Outs)", -2.0f);
-    return {sweep.MissingEnds, sweep.MissingInner, sweep.HoleInWindow};
+    if (ctx.Outs >= 2.0f && sweep.IdiotFlag)
+        addOutsLine(ctx, "Idiot straight (-2 Outs)", -2.0f, sweep.IdiotCards);
+    const bool lacksOne = sweep.MissingEnds + sweep.MissingInner == 1;
+    return {sweep.MissingEnds, sweep.MissingInner, sweep.HoleInWindow,
+            lacksOne ? completingCards(ctx, sweep) : 0};
 }
 
 } // namespace tavolin

@@ -92,9 +92,10 @@ Amounts are texts or numbers, profiles indexes or names, and "id" any JSON value
 answer. Each answer is {"id":...,"report":"<the exact report, CR LF inside>","fields":{...}}, or
 {"id":...,"error":"<what was wrong>"} for a line that is not such an object or whose cards were
 rejected; the batch goes on. "fields" holds the report's values: "hand", "board", "strength"
-(texts), "outs" (number), "outsLines" (texts), "perAllIn", "perNextCard", "pmeAllIn",
-"pmeNextCard" (percent, as printed), "spr", "commitment" and "betterVillainHands"
-({"better":b,"tried":n}); null where the report has no such line.
+(texts), "outs" (number), "outsLines" (texts), "outsCards" (beside each line the cards it
+counted, as texts), "perAllIn", "perNextCard", "pmeAllIn", "pmeNextCard" (percent, as printed),
+"spr", "commitment" and "betterVillainHands" ({"better":b,"tried":n}); null where the report has
+no such line.
 
 The keys "equity":true, "range":"TEXT", "ranges":["TEXT","TEXT"], "heroRange":"TEXT" and
 "keep":["top pair",...] work as --equity, --range (once, or once per villain), --hero-range and

@@ -1,6 +1,7 @@
 #include "cli/report_fields.h"
 
 #include "analysis/number_format.h"
+#include "cards/card_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -35,6 +36,18 @@ ordered_json outsLines(const std::vector<std::string>& lines) {
     return json;
 }
 
+// Beside each line, the unseen cards it counted by name: [["Ah", "Kh"], []].
+ordered_json outsCards(const std::vector<CardMask>& lineCards) {
+    ordered_json json = ordered_json::array();
+    for (const CardMask cards : lineCards) {
+        ordered_json names = ordered_json::array();
+        for (const Card card : cardsIn(cards))
+            names.push_back(cardName(card));
+        json.push_back(std::move(names));
+    }
+    return json;
+}
+
 } // namespace
 
 ordered_json reportFields(const AnalysisResult& result) {
@@ -46,6 +59,7 @@ ordered_json reportFields(const AnalysisResult& result) {
     fields["strength"] = result.StrengthLabel;
     fields["outs"] = printedValue(formatShortest(result.Outs, "."));
     fields["outsLines"] = outsLines(result.OutsLines);
+    fields["outsCards"] = outsCards(result.OutsCards);
     fields["perAllIn"] = percentField(result.EquityAllIn, true);
     fields["perNextCard"] = percentField(result.EquityNextCard, result.BoardCount == 3);
     fields["pmeAllIn"] = percentField(result.Odds.PmeAllIn, amounts);

@@ -4,6 +4,7 @@
 #include "analysis/report.h"
 #include "cards/card_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
@@ -73,6 +74,28 @@ Verdict checkTier(std::optional<Tier> answer, std::string_view strengthLabel, st
         result.Explanation += " is " + percent(*equity) + ".";
     }
     return result;
+}
+
+std::string outsLinesWithCards(std::string_view outsText, const std::vector<CardMask>& lineCards) {
+    std::string text;
+    std::size_t line = 0;
+    for (std::size_t start = 0; start <= outsText.size(); ++line) {
+        const std::size_t end = std::min(outsText.find("\r\n", start), outsText.size());
+        std::string_view lineText = outsText.substr(start, end - start);
+        // The report's last line keeps its CR; the cards go before it.
+        const bool keptCr = lineText.ends_with('\r');
+        if (keptCr) lineText.remove_suffix(1);
+        text += lineText;
+        if (const CardMask cards = line < lineCards.size() ? lineCards[line] : 0; cards != 0) {
+            const int count = cardCount(cards);
+            text +=
+                ": " + std::to_string(count) + (count == 1 ? " card (" : " cards (") + cardNames(cards) + ")";
+        }
+        if (keptCr) text += '\r';
+        if (end < outsText.size()) text += "\r\n";
+        start = end + 2;
+    }
+    return text;
 }
 
 Verdict checkOuts(std::optional<double> answer, float outs, std::string_view outsText,

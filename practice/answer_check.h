@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavolin::practice {
 
@@ -31,6 +32,11 @@ struct Verdict {
 // explanation sets it beside the label, which grades the made hand, not its chances.
 Verdict checkTier(std::optional<Tier> answer, std::string_view strengthLabel,
                   std::optional<double> equity = std::nullopt, std::string_view against = {});
+
+// The report's outs lines (separated by CR LF) with the unseen cards each counted after it, one mask per
+// line: "Flush project with 2 cards on hand and no pair on board (9 Outs): 9 cards (2h 3h 4h 5h 6h 8h 9h Jh
+// Qh)".
+std::string outsLinesWithCards(std::string_view outsText, const std::vector<CardMask>& lineCards);
 
 // Right when the number is the report's outs exactly. With the true outs known (the flop and the turn), the
 // explanation names those cards beside the rule's count, against the range `against` names.

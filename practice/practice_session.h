@@ -71,6 +71,9 @@ public:
     const std::vector<std::optional<double>>& errors() const { return Errors; }
     // The range that equity is against, in words ("the 212 holdings of Semiloose that bet here").
     const std::string& against() const { return Against; }
+    // The true outs against that range; known once revealed when the outs question was asked on a flop or
+    // turn.
+    const std::optional<equity::TrueOuts>& trueOuts() const { return TrueOuts; }
 
     const SessionScore& score() const { return Score; }
     const std::vector<Deal>& missed() const { return Missed; }

@@ -1,6 +1,7 @@
 #include "practice/spot_reading.h"
 
 #include "analysis/analyse_hand.h"
+#include "practice/answer_check.h"
 
 namespace tavolin::practice {
 
@@ -16,7 +17,8 @@ SpotReading readSpot(const Spot& spot, std::string_view decimalSeparator) {
     reading.Texture = result.BoardTexture;
     reading.StrengthLabel = result.StrengthLabel;
     reading.Outs = result.Outs;
-    reading.OutsText = result.OutsText;
+    reading.OutsText = outsLinesWithCards(result.OutsText, result.OutsCards);
+    reading.OutsCards = result.OutsCards;
     reading.HasAmountsBlock = result.hasPotOdds();
     reading.PmeNextCard = result.Odds.PmeNextCard;
     return reading;

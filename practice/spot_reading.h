@@ -1,9 +1,11 @@
 #pragma once
 
+#include "cards/card.h"
 #include "practice/spot.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavolin::practice {
 
@@ -13,7 +15,10 @@ struct SpotReading {
     std::string Texture;
     std::string StrengthLabel;
     float Outs = 0.0f;
-    std::string OutsText; // the explanation lines of the outs, separated by CR LF
+    // The explanation lines of the outs, separated by CR LF, each followed by the unseen cards it counted
+    // (see outsLinesWithCards), so that every outs verdict names them.
+    std::string OutsText;
+    std::vector<CardMask> OutsCards; // the unseen cards each line counted, one mask per line (0 for none)
     bool HasAmountsBlock = false;
     float PmeNextCard = 0.0f; // the report's price of the call, also computed on the river
 };

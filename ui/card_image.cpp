@@ -85,17 +85,27 @@ void CardImage::setFourColours(bool fourColours) {
     update();
 }
 
-void CardImage::setNextCard(std::optional<double> equityChange, bool outlined, const QString& tip) {
+void CardImage::setNextCard(std::optional<double> equityChange, const QString& tip) {
     EquityChange = equityChange;
-    Outlined = outlined && equityChange.has_value();
     NextCardTip = equityChange ? tip : QString();
     update();
 }
 
-// The card's text stays its tool tip; while it is shaded, hovering tells what it does as the next card.
+void CardImage::setOuts(bool counted, bool trueOut, const QString& outsTip) {
+    Counted = counted;
+    TrueOut = trueOut;
+    OutsTip = outsTip;
+    update();
+}
+
+// The card's text stays its tool tip; while it is shaded or marked, hovering tells what it does as the next
+// card.
 bool CardImage::event(QEvent* event) {
-    if (event->type() != QEvent::ToolTip || NextCardTip.isEmpty()) return QAbstractButton::event(event);
-    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), NextCardTip, this);
+    if (event->type() != QEvent::ToolTip || (NextCardTip.isEmpty() && OutsTip.isEmpty()))
+        return QAbstractButton::event(event);
+    const QString tip =
+        NextCardTip.isEmpty() || OutsTip.isEmpty() ? NextCardTip + OutsTip : NextCardTip + u'\n' + OutsTip;
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
     return true;
 }
 
@@ -119,7 +129,26 @@ void CardImage::paintEvent(QPaintEvent*) {
         QColor shade = *EquityChange < 0 ? QColor(220, 50, 40) : QColor(40, 170, 60);
         shade.setAlphaF(0.06 + 0.4 * strength);
         painter.setBrush(shade);
-        painter.setPen(Outlined ? QPen(QColor(250, 200, 0), std::max(2.0, face.width() * 0.08)) : Qt::NoPen);
+        painter.setPen(Qt::NoPen);
+        painter.drawRoundedRect(face, radius, radius);
+    }
+    // A violet tab folded over the top right corner, where neither the rank nor the suit is drawn: it reads
+    // on a white, red or green card and under the yellow outline.
+    if (Counted) {
+        const qreal tab = face.width() * 0.46;
+        const QPointF corner = face.topRight();
+        QPainterPath card;
+        card.addRoundedRect(face, radius, radius);
+        painter.save();
+        painter.setClipPath(card);
+        painter.setBrush(QColor(130, 40, 220));
+        painter.setPen(QPen(Qt::white, 1.0));
+        painter.drawPolygon(QPolygonF({corner + QPointF(-tab, 0), corner, corner + QPointF(0, tab)}));
+        painter.restore();
+    }
+    if (TrueOut) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(250, 200, 0), std::max(2.0, face.width() * 0.08)));
         painter.drawRoundedRect(face, radius, radius);
     }
 

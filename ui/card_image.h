@@ -23,9 +23,14 @@ public:
     // Four colours: spades black, hearts red, diamonds blue, clubs green; else red and black.
     void setFourColours(bool fourColours);
     // What this card does as the next card: the hero's equity change (-1..1) shades it from red to green,
-    // a true out is outlined, and hovering tells `tip`. nullopt takes the shading away.
-    void setNextCard(std::optional<double> equityChange, bool outlined, const QString& tip);
+    // and hovering tells `tip`. nullopt takes the shading away.
+    void setNextCard(std::optional<double> equityChange, const QString& tip);
     bool isShaded() const { return EquityChange.has_value(); }
+    // The outs on the deck: a card the outs rules counted carries a corner tab, a true out an outline, and
+    // hovering adds `outsTip` (the rule lines that counted it). False and empty take both away.
+    void setOuts(bool counted, bool trueOut, const QString& outsTip);
+    bool isCounted() const { return Counted; }
+    bool isOutlined() const { return TrueOut; }
 
     QSize sizeHint() const override;
 
@@ -41,8 +46,10 @@ private:
     double PixelsPerTwip = 0.0;
     bool FourColours = false;
     std::optional<double> EquityChange;
-    bool Outlined = false;
     QString NextCardTip;
+    bool Counted = false;
+    bool TrueOut = false;
+    QString OutsTip;
 };
 
 } // namespace tavolin

@@ -344,6 +344,8 @@ void FrmTavolin::analyse() {
     rtbOutput->setReport(result.Report);
     RuleOfThumbPercent = 100.0 * static_cast<double>(result.EquityAllIn);
     RuleOfThumbOuts = static_cast<double>(result.Outs);
+    OutsLines = result.OutsLines;
+    OutsCards = result.OutsCards;
     updateStatus();
     refreshStudy();
 }

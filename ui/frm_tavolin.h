@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -122,6 +124,12 @@ private:
     // `parts` has holdings; else the grid shows the range's weights.
     void showHeatMap(const equity::EquityByPart& parts);
     void shadeNextCards(bool shown);
+    // Marks on the deck the cards the outs rules counted and outlines the true outs beside them: once a
+    // practice spot's outs question is answered, and in the study view while `studyShading` is on. Nothing
+    // marks on the river or while the report is empty.
+    void markOuts(bool studyShading);
+    // Under a practice outs verdict, a line saying what the deck's marks are.
+    void addOutsLegend();
     void placeTable();
     void copyHand();
     void openGlossary();
@@ -176,6 +184,9 @@ private:
     // The report's PER(AI) in percent and its outs, from the last analysis.
     double RuleOfThumbPercent = 0.0;
     double RuleOfThumbOuts = 0.0;
+    // The outs lines of the last analysis and, beside each, the unseen cards it counted.
+    std::vector<std::string> OutsLines;
+    std::vector<CardMask> OutsCards;
     // The table as it was when practice began, to put back when it ends.
     TableState TableBeforePractice;
     // Practice loads each spot's profile range; the player's own range comes back afterwards.

@@ -116,6 +116,9 @@ void FrmTavolin::createStudyPanels() {
     connect(practicePanel, &PracticePanel::answered, this, [this] {
         QuestionOpen = false;
         if (!Hand.state().ReportShown) Hand.setReportShown(true);
+        // An answered outs question shows its cards on the deck whether or not the shading is on.
+        markOuts(!rtbOutput->report().empty() && actShading->isChecked());
+        addOutsLegend();
         studyColumn->bringIntoView(practicePanel, StudyColumn::Tab::kPractice);
     });
     connect(practicePanel, &PracticePanel::practiceEnded, this, [this] {
@@ -181,7 +184,6 @@ void FrmTavolin::refreshStudy() {
 void FrmTavolin::shadeNextCards(bool shown) {
     const equity::NextCardEquities& next = equityPanel->nextCard();
     const bool any = shown && next.Unseen != 0;
-    const equity::TrueOuts outs = any ? equity::trueOuts(next) : equity::TrueOuts{};
     const QString street = Hand.state().Places[5] ? tr("River") : tr("Turn");
     const std::string separator = QLocale::system().decimalPoint().toStdString();
     for (int j = 0; j < table::kCardCount; ++j) {
@@ -189,7 +191,7 @@ void FrmTavolin::shadeNextCards(bool shown) {
         const int index = DeckCards[j].index();
         const CardMask bit = DeckCards[j].mask();
         if (!any || (next.Unseen & bit) == 0) {
-            card->setNextCard(std::nullopt, false, {});
+            card->setNextCard(std::nullopt, {});
             continue;
         }
         const double equity = next.Equity[static_cast<std::size_t>(index)];
@@ -197,9 +199,9 @@ void FrmTavolin::shadeNextCards(bool shown) {
                                 .arg(street, card->cardText(),
                                      QString::fromStdString(formatFixed(100.0 * equity, 1, separator)),
                                      rangePanel->rangeName());
-        // Outlined: the true outs of a hero behind. The cards that put a hero ahead behind are red enough.
-        card->setNextCard(equity - next.Now, !outs.Ahead && (outs.Cards & bit) != 0, tip);
+        card->setNextCard(equity - next.Now, tip);
     }
+    markOuts(shown);
 }
 
 } // namespace tavolin

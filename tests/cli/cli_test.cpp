@@ -137,7 +137,10 @@ TEST(Batch, FieldsEqualWhatTheReportPrintsAndEquityComesOnRequest) {
         const std::string separator = hand % 2 == 0 ? "." : ",";
         const json answer = answerTo(line.dump(), separator);
         ASSERT_TRUE(answer.contains("fields")) << line;
-        EXPECT_EQ(answer["fields"], readPrintedReport(answer["report"], separator)) << line;
+        json fields = answer["fields"];
+        EXPECT_EQ(fields["outsCards"].size(), fields["outsLines"].size()) << line; // one list of cards a line
+        fields.erase("outsCards");
+        EXPECT_EQ(fields, readPrintedReport(answer["report"], separator)) << line;
         if (hand % 200 != 0) continue;
         line["equity"] = true;
         const json withEquity = answerTo(line.dump(), separator);
