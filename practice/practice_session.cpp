@@ -70,6 +70,7 @@ const Deal& PracticeSession::start(Deal deal) {
     Errors.clear();
     Equity.reset();
     Against.clear();
+    TrueOuts.reset();
     return Current;
 }
 
@@ -90,6 +91,7 @@ const std::vector<Verdict>& PracticeSession::reveal(const Answers& answers) {
         const SpotTruth truth = spotTruth(spot, whole, rangeName(), Settings.Betting, asksOuts);
         Equity = truth.Equity;
         Against = truth.Against;
+        TrueOuts = truth.TrueOuts;
         for (const QuestionKind kind : asked)
             Verdicts.push_back(judge(kind, answers, Reading, spot, truth));
     }

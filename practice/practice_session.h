@@ -100,6 +100,7 @@ private:
     std::vector<std::optional<double>> Errors;
     std::optional<double> Equity;
     std::string Against;
+    std::optional<equity::TrueOuts> TrueOuts;
     SessionScore Score;
     std::vector<Deal> Missed;
 };
