@@ -2,7 +2,7 @@
 
 #include "analysis/number_format.h"
 #include "equity/betting_range.h"
-#include "equity/exact_equity.h"
+#include "equity/holding_equities.h"
 #include "ranges/range_text.h"
 
 #include <cmath>
@@ -10,13 +10,16 @@
 namespace tavolin::cli {
 
 EquityFigures bettingFigures(equity::CardMask hero, equity::CardMask board, const VillainRange& range,
-                             double pot, double bet, std::string_view sep) {
+                             const equity::HoldingEquities& shares, double pot, double bet,
+                             std::string_view sep) {
     const equity::BettingRange betting = equity::bettingRange(hero, board, range.Weights, pot, bet);
     equity::HoldingWeights rounded = betting.Weights;
     for (double& weight : rounded)
         weight = std::round(weight * 100.0) / 100.0;
     const std::string text = ranges::rangeText(rounded);
-    const equity::EquityResult result = equity::exactEquity(hero, board, betting.Weights);
+    // The range that bets lies within the range, whose shares answer for any part of it.
+    const equity::EquityResult result =
+        equity::equityAgainst(shares, betting.Weights).value_or(equity::EquityResult{});
     EquityFigures figures;
     nlohmann::ordered_json& json = figures.Json["betting"];
     json = {{"text", text}, {"holdings", betting.Holdings}};

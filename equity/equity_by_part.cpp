@@ -3,31 +3,33 @@
 namespace tavolin::equity {
 
 EquityByPart equityByPart(CardMask hero, CardMask board, const HoldingWeights& villain) {
-    EquityByPart parts;
-    parts.Shares = holdingEquities(hero, board, villain);
+    EquityByPart parts{holdingEquities(hero, board, villain)};
     const HoldingEquities& shares = parts.Shares;
     if (shares.Holdings == 0) return parts;
-    double weighted = 0.0;
+    // Wins and ties summed apart and divided as equityAgainst divides them, so that a row kept alone gives
+    // the same figure to the last bit.
+    std::array<double, kBoardClassCount> rowWin{}, rowTie{};
     for (int high = 1, index = 0; high < kDeckSize; ++high) {
         for (int low = 0; low < high; ++low, ++index) {
             const double weight = shares.Weights[static_cast<std::size_t>(index)];
             if (weight == 0.0) continue;
             const HoldingClasses classes = *classifyHolding(maskOf(high) | maskOf(low), board);
             const HoldingShare& share = shares.Shares[static_cast<std::size_t>(index)];
-            const double equity = share.Win + share.Tie / 2;
-            weighted += weight * equity;
             for (const auto row : {std::optional(classes.Made), classes.Draw}) {
                 if (!row) continue;
                 const auto at = static_cast<std::size_t>(*row);
-                parts.RowEquity[at] += weight * equity;
+                rowWin[at] += weight * share.Win;
+                rowTie[at] += weight * share.Tie;
                 parts.RowHoldings[at] += weight;
             }
         }
     }
-    for (std::size_t row = 0; row < parts.RowEquity.size(); ++row)
-        if (parts.RowHoldings[row] > 0.0) parts.RowEquity[row] /= parts.RowHoldings[row];
+    for (std::size_t row = 0; row < parts.RowEquity.size(); ++row) {
+        const double weight = parts.RowHoldings[row];
+        if (weight > 0.0) parts.RowEquity[row] = rowWin[row] / weight + rowTie[row] / weight / 2;
+    }
     parts.Holdings = shares.Weight;
-    parts.Equity = weighted / parts.Holdings;
+    parts.Equity = equityAgainst(shares, villain).value_or(EquityResult{}).Equity;
     return parts;
 }
 
