@@ -119,21 +119,21 @@ public:
     }
 
 private:
+    // The lists' items have no initializers: only what is pushed is read, so nothing else is cleared.
     struct LiveHolding {
-        CardMask Mask = 0;
-        int Index = 0;
-        int High = 0; // its cards
-        int Low = 0;
-        int Pair = 0;
+        CardMask Mask;
+        int Index;
+        int High; // its cards
+        int Low;
+        int Pair;
     };
     // A live holding that may make a flush of one suit, with its ranks of that suit.
     struct FlushCandidate {
-        CardMask Mask = 0;
-        std::uint16_t Index = 0;
-        std::uint8_t Pair = 0;
-        std::uint16_t Ranks = 0;
+        CardMask Mask;
+        std::uint16_t Index;
+        std::uint8_t Pair;
+        std::uint16_t Ranks;
     };
-    // Filled from the front; what lies beyond Count is never read, so it is left as it comes.
     template <class Item, std::size_t Size> struct List {
         std::array<Item, Size> Items;
         int Count = 0;
