@@ -1,7 +1,5 @@
 #include "equity/betting_range.h"
 
-#include "equity/hand_value.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -54,6 +52,7 @@ BettingRange bettingRange(CardMask hero, CardMask board, const HoldingWeights& v
     HoldingWeights live{};
     double liveSum = 0.0;
     std::vector<WeakHolding> weak;
+    BoardClassifier classifier(board);
     for (int high = 1, index = 0; high < kDeckSize; ++high) {
         for (int low = 0; low < high; ++low, ++index) {
             const auto slot = static_cast<std::size_t>(index);
@@ -62,7 +61,7 @@ BettingRange bettingRange(CardMask hero, CardMask board, const HoldingWeights& v
             if (weight == 0.0 || (holding & dead) != 0) continue;
             live[slot] = weight;
             liveSum += weight;
-            const HoldingClasses classes = *classifyHolding(holding, board);
+            const HoldingClasses classes = classifier.classify(holding);
             if (classes.Made <= lowest) {
                 result.Weights[slot] = weight;
                 result.Value += weight;
@@ -72,7 +71,7 @@ BettingRange bettingRange(CardMask hero, CardMask board, const HoldingWeights& v
                 result.Weights[slot] = weight;
                 result.Draws += weight;
             } else {
-                weak.push_back({handValue(holding | board), index, weight});
+                weak.push_back({classifier.valueOf(holding), index, weight});
             }
         }
     }

@@ -9,11 +9,12 @@ EquityByPart equityByPart(CardMask hero, CardMask board, const HoldingWeights& v
     // Wins and ties summed apart and divided as equityAgainst divides them, so that a row kept alone gives
     // the same figure to the last bit.
     std::array<double, kBoardClassCount> rowWin{}, rowTie{};
+    BoardClassifier classifier(board);
     for (int high = 1, index = 0; high < kDeckSize; ++high) {
         for (int low = 0; low < high; ++low, ++index) {
             const double weight = shares.Weights[static_cast<std::size_t>(index)];
             if (weight == 0.0) continue;
-            const HoldingClasses classes = *classifyHolding(maskOf(high) | maskOf(low), board);
+            const HoldingClasses classes = classifier.classify(maskOf(high) | maskOf(low));
             const HoldingShare& share = shares.Shares[static_cast<std::size_t>(index)];
             for (const auto row : {std::optional(classes.Made), classes.Draw}) {
                 if (!row) continue;
