@@ -2,7 +2,7 @@
 
 #include "analysis/number_format.h"
 #include "equity/betting_range.h"
-#include "equity/exact_equity.h"
+#include "equity/holding_equities.h"
 #include "ranges/range_text.h"
 
 #include <cmath>
@@ -17,10 +17,13 @@ std::string bettingRangeText(const equity::BettingRange& betting) {
 }
 
 EquityFigures bettingFigures(equity::CardMask hero, equity::CardMask board, const VillainRange& range,
-                             double pot, double bet, std::string_view sep) {
+                             const equity::HoldingEquities& shares, double pot, double bet,
+                             std::string_view sep) {
     const equity::BettingRange betting = equity::bettingRange(hero, board, range.Weights, pot, bet);
     const std::string text = bettingRangeText(betting);
-    const equity::EquityResult result = equity::exactEquity(hero, board, betting.Weights);
+    // The range that bets lies within the range, whose shares answer for any part of it.
+    const equity::EquityResult result =
+        equity::equityAgainst(shares, betting.Weights).value_or(equity::EquityResult{});
     EquityFigures figures;
     nlohmann::ordered_json& json = figures.Json["betting"];
     json = {{"text", text}, {"holdings", betting.Holdings}};

@@ -3,7 +3,6 @@
 #include "analysis/number_format.h"
 #include "cards/card_text.h"
 #include "equity/exact_equity.h"
-#include "equity/kept_classes.h"
 #include "equity/next_card.h"
 #include "equity/range_on_board.h"
 #include "ranges/profiles.h"
@@ -36,18 +35,9 @@ std::string tableRow(std::string name, const std::string& holdings, const std::s
     return name + right(holdings, 10) + right(share, 8) + right(beatHero, 11) + "\n";
 }
 
-// The hero's equity against the holdings of one row alone; null for an empty row.
-ordered_json rowEquity(equity::CardMask hero, equity::CardMask board, const VillainRange& range, int row) {
-    equity::KeptClasses kept;
-    kept.set(static_cast<std::size_t>(row));
-    const equity::EquityResult result =
-        equity::exactEquity(hero, board, equity::keepClasses(hero, board, range.Weights, kept));
-    return result.Holdings > 0 ? ordered_json(result.Equity) : ordered_json();
-}
-
 // Made rows first, then the draws on a flop or turn; the table for people leaves out empty rows.
 std::string addBoardRows(equity::CardMask hero, equity::CardMask board, const VillainRange& range,
-                         std::string_view sep, EquityFigures& figures) {
+                         const equity::EquityByPart& parts, std::string_view sep, EquityFigures& figures) {
     const equity::RangeOnBoard onBoard = equity::rangeOnBoard(hero, board, range.Weights);
     ordered_json rows = ordered_json::array();
     std::string table = tableRow("The range on this board:", "holdings", "share", "beat hero");
@@ -60,7 +50,8 @@ std::string addBoardRows(equity::CardMask hero, equity::CardMask board, const Vi
              {"holdings", row.Holdings},
              {"share", row.Share},
              {"beatHero", row.BeatHero},
-             {"heroEquity", row.Holdings > 0.0 ? rowEquity(hero, board, range, i) : ordered_json()}});
+             {"heroEquity", row.Holdings > 0.0 ? ordered_json(parts.RowEquity[static_cast<std::size_t>(i)])
+                                               : ordered_json()}});
         if (row.Holdings <= 0.0) continue;
         table += tableRow("  " + name, formatFixed(row.Holdings, 1, sep),
                           formatFixed(100.0 * row.Share, 1, sep) + "%", formatFixed(row.BeatHero, 1, sep));
@@ -127,7 +118,8 @@ std::string sharesText(double equity, double win, double tie, std::string_view s
 }
 
 EquityFigures equityFigures(equity::CardMask hero, equity::CardMask board, const VillainRange& range,
-                            std::string_view ruleOuts, std::string_view sep) {
+                            const equity::EquityByPart& parts, std::string_view ruleOuts,
+                            std::string_view sep) {
     static const equity::HoldingWeights kAnyTwoCards = equity::anyTwoCards();
     EquityFigures figures;
     const equity::EquityResult random = equity::exactEquity(hero, board, kAnyTwoCards);
@@ -136,7 +128,8 @@ EquityFigures equityFigures(equity::CardMask hero, equity::CardMask board, const
     figures.Json["random"]["runouts"] = random.Runouts;
     figures.Text = equityLine("a random hand", random, sep);
 
-    const equity::EquityResult versusRange = equity::exactEquity(hero, board, range.Weights);
+    const equity::EquityResult versusRange =
+        equity::equityAgainst(parts.Shares, range.Weights).value_or(equity::EquityResult{});
     const std::string text = ranges::rangeText(range.Weights);
     figures.Json["range"] = {{"text", text}, {"holdings", versusRange.Weight}};
     if (versusRange.Holdings == 0) {
@@ -148,7 +141,7 @@ EquityFigures equityFigures(equity::CardMask hero, equity::CardMask board, const
     }
     figures.Text += "Range (" + range.Name + ", " + formatFixed(versusRange.Weight, 1, sep) +
                     " live holdings): " + (text.empty() ? "none" : text) + "\n";
-    const std::string table = addBoardRows(hero, board, range, sep, figures);
+    const std::string table = addBoardRows(hero, board, range, parts, sep, figures);
     if (versusRange.Holdings > 0) addNextCards(hero, board, range, ruleOuts, figures);
     figures.Text += table;
     return figures;

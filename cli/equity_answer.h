@@ -1,6 +1,6 @@
 #pragma once
 
-#include "equity/holdings.h"
+#include "equity/equity_by_part.h"
 
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -32,8 +32,10 @@ void appendFigures(EquityFigures& figures, EquityFigures more);
 std::string percent(double share, std::string_view separator);
 std::string sharesText(double equity, double win, double tie, std::string_view separator);
 
-// `hero` holds two cards and `board` three to five; `ruleOuts` is the report's Outs as printed.
+// `hero` holds two cards and `board` three to five; `parts` is equityByPart against `range`; `ruleOuts` is
+// the report's Outs as printed.
 EquityFigures equityFigures(equity::CardMask hero, equity::CardMask board, const VillainRange& range,
-                            std::string_view ruleOuts, std::string_view decimalSeparator);
+                            const equity::EquityByPart& parts, std::string_view ruleOuts,
+                            std::string_view decimalSeparator);
 
 } // namespace tavolin::cli

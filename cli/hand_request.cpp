@@ -8,6 +8,7 @@
 #include "cli/kept_class_names.h"
 #include "cli/multiway_answer.h"
 #include "cli/report_fields.h"
+#include "equity/equity_by_part.h"
 #include "ranges/range_text.h"
 
 namespace tavolin::cli {
@@ -70,11 +71,13 @@ HandOutcome analyseRequest(const HandRequest& request, std::string_view decimalS
     outcome.Report = result.Report;
     outcome.Fields = reportFields(result);
     if (!figures) return outcome;
-    EquityFigures all =
-        equityFigures(hole, board, range, formatShortest(result.Outs, decimalSeparator), decimalSeparator);
+    const equity::EquityByPart parts = equity::equityByPart(hole, board, range.Weights);
+    EquityFigures all = equityFigures(hole, board, range, parts,
+                                      formatShortest(result.Outs, decimalSeparator), decimalSeparator);
     const double pot = readAmount(request.Pot);
     const double bet = readAmount(request.VillainBet);
-    if (bet > 0.0) appendFigures(all, bettingFigures(hole, board, range, pot, bet, decimalSeparator));
+    if (bet > 0.0)
+        appendFigures(all, bettingFigures(hole, board, range, parts.Shares, pot, bet, decimalSeparator));
     if (heroRange) appendFigures(all, heroRangeFigures(heroRange->Weights, board, range, decimalSeparator));
     if (!villains.empty()) appendFigures(all, multiwayFigures(hole, board, villains, decimalSeparator));
     outcome.Equity = std::move(all.Json);

@@ -1,7 +1,5 @@
 #include "equity/betting_range.h"
 
-#include "equity/hand_value.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -54,24 +52,27 @@ BettingRange bettingRange(CardMask hero, CardMask board, const HoldingWeights& v
     HoldingWeights live{};
     double liveSum = 0.0;
     std::vector<WeakHolding> weak;
-    for (int index = 0; index < kHoldingCount; ++index) {
-        const auto slot = static_cast<std::size_t>(index);
-        const double weight = usableWeight(villain[slot]);
-        const CardMask holding = holdingMask(index);
-        if (weight == 0.0 || (holding & dead) != 0) continue;
-        live[slot] = weight;
-        liveSum += weight;
-        const HoldingClasses classes = *classifyHolding(holding, board);
-        if (classes.Made <= lowest) {
-            result.Weights[slot] = weight;
-            result.Value += weight;
-        } else if (classes.Draw) {
-            // A draw bets as a draw or checks; it is never taken as a bluff.
-            if (!model.DrawsBet) continue;
-            result.Weights[slot] = weight;
-            result.Draws += weight;
-        } else {
-            weak.push_back({handValue(holding | board), index, weight});
+    BoardClassifier classifier(board);
+    for (int high = 1, index = 0; high < kDeckSize; ++high) {
+        for (int low = 0; low < high; ++low, ++index) {
+            const auto slot = static_cast<std::size_t>(index);
+            const double weight = usableWeight(villain[slot]);
+            const CardMask holding = maskOf(high) | maskOf(low);
+            if (weight == 0.0 || (holding & dead) != 0) continue;
+            live[slot] = weight;
+            liveSum += weight;
+            const HoldingClasses classes = classifier.classify(holding);
+            if (classes.Made <= lowest) {
+                result.Weights[slot] = weight;
+                result.Value += weight;
+            } else if (classes.Draw) {
+                // A draw bets as a draw or checks; it is never taken as a bluff.
+                if (!model.DrawsBet) continue;
+                result.Weights[slot] = weight;
+                result.Draws += weight;
+            } else {
+                weak.push_back({classifier.valueOf(holding), index, weight});
+            }
         }
     }
     const bool betSaysSomething = bet > 0.0 && std::isfinite(bet) && pot >= 0.0 && std::isfinite(pot);

@@ -1,45 +1,64 @@
 #include "equity/equity_by_part.h"
 
-#include <bit>
-
 namespace tavolin::equity {
 
 EquityByPart equityByPart(CardMask hero, CardMask board, const HoldingWeights& villain) {
-    EquityByPart parts;
-    const int boardCards = std::popcount(board);
-    if (std::popcount(hero) != 2 || boardCards < 3 || boardCards > 5 || (hero & board) != 0) return parts;
-    HoldingWeights heroAlone{};
-    const int low = std::countr_zero(hero);
-    const int high = std::countr_zero(hero & (hero - 1));
-    heroAlone[static_cast<std::size_t>(holdingIndex(high, low))] = 1.0;
-    parts.Villain = rangeEquity(villain, heroAlone, board);
-    double weighted = 0.0;
-    for (int index = 0; index < kHoldingCount; ++index) {
-        const HoldingEquity& holding = parts.Villain.Holdings[static_cast<std::size_t>(index)];
-        if (holding.Matchups <= 0.0) continue;
-        const auto classes = classifyHolding(holdingMask(index), board);
-        if (!classes) continue;
-        // Every live holding meets the hero on the same runouts, so its weight alone weighs it.
-        const double heroEquity = 1.0 - holding.Equity;
-        weighted += holding.Weight * heroEquity;
-        parts.Holdings += holding.Weight;
-        for (const auto row : {std::optional(classes->Made), classes->Draw}) {
-            if (!row) continue;
-            const auto at = static_cast<std::size_t>(*row);
-            parts.RowEquity[at] += holding.Weight * heroEquity;
-            parts.RowHoldings[at] += holding.Weight;
+    EquityByPart parts{holdingEquities(hero, board, villain)};
+    const HoldingEquities& shares = parts.Shares;
+    if (shares.Holdings == 0) return parts;
+    // Wins and ties summed apart and divided as equityAgainst divides them, so that a row kept alone gives
+    // the same figure to the last bit.
+    std::array<double, kBoardClassCount> rowWin{}, rowTie{};
+    BoardClassifier classifier(board);
+    for (int high = 1, index = 0; high < kDeckSize; ++high) {
+        for (int low = 0; low < high; ++low, ++index) {
+            const double weight = shares.Weights[static_cast<std::size_t>(index)];
+            if (weight == 0.0) continue;
+            const HoldingClasses classes = classifier.classify(maskOf(high) | maskOf(low));
+            const HoldingShare& share = shares.Shares[static_cast<std::size_t>(index)];
+            for (const auto row : {std::optional(classes.Made), classes.Draw}) {
+                if (!row) continue;
+                const auto at = static_cast<std::size_t>(*row);
+                rowWin[at] += weight * share.Win;
+                rowTie[at] += weight * share.Tie;
+                parts.RowHoldings[at] += weight;
+            }
         }
     }
-    for (std::size_t row = 0; row < parts.RowEquity.size(); ++row)
-        if (parts.RowHoldings[row] > 0.0) parts.RowEquity[row] /= parts.RowHoldings[row];
-    if (parts.Holdings > 0.0) parts.Equity = weighted / parts.Holdings;
+    for (std::size_t row = 0; row < parts.RowEquity.size(); ++row) {
+        const double weight = parts.RowHoldings[row];
+        if (weight > 0.0) parts.RowEquity[row] = rowWin[row] / weight + rowTie[row] / weight / 2;
+    }
+    parts.Holdings = shares.Weight;
+    parts.Equity = equityAgainst(shares, villain).value_or(EquityResult{}).Equity;
     return parts;
 }
 
 CellEquity heroCellEquity(const EquityByPart& parts, int highRank, int lowRank, bool suited) {
-    const CellEquity villain = cellEquity(parts.Villain, highRank, lowRank, suited);
-    if (villain.Holdings <= 0.0) return villain;
-    return CellEquity{villain.Holdings, 1.0 - villain.Win - villain.Tie, villain.Tie, 1.0 - villain.Equity};
+    CellEquity cell;
+    if (!Card::isCard(highRank, 0) || !Card::isCard(lowRank, 0)) return cell;
+    double win = 0.0, tie = 0.0;
+    for (int highSuit = 0; highSuit < kSuitCount; ++highSuit) {
+        for (int lowSuit = 0; lowSuit < kSuitCount; ++lowSuit) {
+            const Card high(highRank, highSuit);
+            const Card low(lowRank, lowSuit);
+            // A pair's holdings once each; suited or offsuit as asked.
+            if (high == low || (highRank == lowRank && high < low) ||
+                (highRank != lowRank && suited != (highSuit == lowSuit)))
+                continue;
+            const auto index = static_cast<std::size_t>(holdingIndex(high.index(), low.index()));
+            const double weight = parts.Shares.Weights[index];
+            cell.Holdings += weight;
+            win += weight * parts.Shares.Shares[index].Win;
+            tie += weight * parts.Shares.Shares[index].Tie;
+        }
+    }
+    if (cell.Holdings > 0.0) {
+        cell.Win = win / cell.Holdings;
+        cell.Tie = tie / cell.Holdings;
+        cell.Equity = cell.Win + cell.Tie / 2;
+    }
+    return cell;
 }
 
 } // namespace tavolin::equity

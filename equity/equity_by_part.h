@@ -1,5 +1,6 @@
 #pragma once
 
+#include "equity/holding_equities.h"
 #include "equity/range_equity.h"
 #include "equity/range_on_board.h"
 
@@ -8,11 +9,10 @@
 namespace tavolin::equity {
 
 // The hero's exact equity against each part of the villain's range: each live holding, each row of the
-// range on the board and each cell of the 13 x 13 grid. One enumeration gives them all: rangeEquity with the
-// roles swapped yields every villain holding's result against the hero's one holding, and the hero's share
-// is the rest of it.
+// range on the board and each cell of the 13 x 13 grid, all from one pass over the holdings (see
+// holding_equities.h), which also answers for any other part, such as the range that bets.
 struct EquityByPart {
-    RangeEquity Villain;                                // each villain holding's own result against the hero
+    HoldingEquities Shares;                             // the hero's against each live holding alone
     std::array<double, kBoardClassCount> RowEquity{};   // the hero's, weighted by the row's holdings
     std::array<double, kBoardClassCount> RowHoldings{}; // as rangeOnBoard counts them
     double Equity = 0.0;                                // against the whole live range

@@ -1,6 +1,5 @@
 #include "equity/holdings.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace tavolin::equity {
@@ -25,10 +24,6 @@ HoldingWeights anyTwoCards() {
     HoldingWeights weights{};
     weights.fill(1.0);
     return weights;
-}
-
-double usableWeight(double weight) {
-    return weight > 0.0 && std::isfinite(weight) ? std::min(weight, 1.0) : 0.0;
 }
 
 double liveWeight(const HoldingWeights& weights, CardMask dead) {

@@ -2,7 +2,9 @@
 
 #include "equity/cards.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace tavolin::equity {
 
@@ -27,8 +29,11 @@ CardMask holdingMask(int index);
 // A weight from 0 to 1 for every holding: how often the villain plays it. 0 means never.
 using HoldingWeights = std::array<double, kHoldingCount>;
 
-// The weight a holding counts with: 0 for weights below 0 or not numbers, 1 for weights above 1.
-double usableWeight(double weight);
+// The weight a holding counts with: 0 for weights below 0 or not numbers, 1 for weights above 1. Inline, as
+// every pass over the holdings asks it 1,326 times.
+inline double usableWeight(double weight) {
+    return weight > 0.0 && std::isfinite(weight) ? std::min(weight, 1.0) : 0.0;
+}
 
 // Every holding at weight 1: a random hand.
 HoldingWeights anyTwoCards();

@@ -10,15 +10,18 @@ HoldingWeights keepClasses(CardMask hero, CardMask board, const HoldingWeights& 
     HoldingWeights result{};
     if (!classifyHolding(hero, board)) return result;
     const CardMask dead = hero | board;
-    for (int index = 0; index < kHoldingCount; ++index) {
-        const auto slot = static_cast<std::size_t>(index);
-        const double weight = usableWeight(villain[slot]);
-        const CardMask holding = holdingMask(index);
-        if (weight == 0.0 || (holding & dead) != 0) continue;
-        const HoldingClasses classes = *classifyHolding(holding, board);
-        const bool madeKept = kept.test(static_cast<std::size_t>(classes.Made));
-        const bool drawKept = classes.Draw && kept.test(static_cast<std::size_t>(*classes.Draw));
-        if (madeKept || drawKept) result[slot] = weight;
+    BoardClassifier classifier(board);
+    for (int high = 1, index = 0; high < kDeckSize; ++high) {
+        for (int low = 0; low < high; ++low, ++index) {
+            const auto slot = static_cast<std::size_t>(index);
+            const double weight = usableWeight(villain[slot]);
+            const CardMask holding = maskOf(high) | maskOf(low);
+            if (weight == 0.0 || (holding & dead) != 0) continue;
+            const HoldingClasses classes = classifier.classify(holding);
+            const bool madeKept = kept.test(static_cast<std::size_t>(classes.Made));
+            const bool drawKept = classes.Draw && kept.test(static_cast<std::size_t>(*classes.Draw));
+            if (madeKept || drawKept) result[slot] = weight;
+        }
     }
     return result;
 }

@@ -32,13 +32,7 @@ constexpr std::array<std::uint16_t, parts::kAllRanks + 1> kStraightWindows = [] 
     return windows;
 }();
 
-// What the board is, for every holding.
-struct BoardShape {
-    unsigned Ranks = 0;
-    int TopRank = 0;
-    int SecondRank = -1; // the second-highest distinct rank
-    CardMask Cards = 0;
-};
+using BoardShape = BoardClassifier::Shape;
 
 BoardShape boardShape(CardMask board) {
     BoardShape shape;
@@ -83,21 +77,27 @@ BoardClass madeClass(HandValue value, CardMask holding, const BoardShape& board)
     return pairRank == board.SecondRank ? BoardClass::kSecondPair : BoardClass::kWeakerPair;
 }
 
-// Draws of a holding without a straight or better; rows exclusive, a flush draw with a straight draw a combo.
-std::optional<BoardClass> drawClass(CardMask holding, const BoardShape& board) {
-    const CardMask cards = holding | board.Cards;
+bool hasFlushDraw(CardMask holding, CardMask board) {
+    const CardMask cards = holding | board;
     bool flushDraw = false;
     for (int suit = 0; suit < 4; ++suit)
         flushDraw =
             flushDraw || (parts::rankCount(suitRanks(cards, suit)) == 4 && suitRanks(holding, suit) != 0);
-    const unsigned ranks = parts::layersOfSuits(suitRanks(cards, 0), suitRanks(cards, 1), suitRanks(cards, 2),
-                                                suitRanks(cards, 3))
-                               .AtLeast[0];
+    return flushDraw;
+}
+
+// The ranks of a next card that would make a straight needing a hole card, with `ranks` held in all.
+int straightRanksOf(unsigned ranks, unsigned boardRanks) {
     int straightRanks = 0;
     for (unsigned missing = parts::kAllRanks & ~ranks; missing != 0; missing &= missing - 1) {
         const unsigned next = missing & (0U - missing);
-        straightRanks += (kStraightWindows[ranks | next] & ~kStraightWindows[board.Ranks | next]) != 0;
+        straightRanks += (kStraightWindows[ranks | next] & ~kStraightWindows[boardRanks | next]) != 0;
     }
+    return straightRanks;
+}
+
+// Draws of a holding without a straight or better; rows exclusive, a flush draw with a straight draw a combo.
+std::optional<BoardClass> drawClass(bool flushDraw, int straightRanks) {
     if (flushDraw && straightRanks > 0) return BoardClass::kComboDraw;
     if (flushDraw) return BoardClass::kFlushDraw;
     if (straightRanks >= 2) return BoardClass::kOpenEnded;
@@ -115,25 +115,24 @@ std::string_view boardClassName(BoardClass boardClass) {
 RangeOnBoard rangeOnBoard(CardMask hero, CardMask board, const HoldingWeights& villain) {
     RangeOnBoard result;
     if (!detail::isValidSpot(hero, board)) return result;
-    const BoardShape shape = boardShape(board);
+    BoardClassifier classifier(board);
     result.HasDraws = std::popcount(board) < 5;
-    const HandValue heroValue = handValue(hero | board);
+    const HandValue heroValue = classifier.valueOf(hero);
     const CardMask dead = hero | board;
-    for (int index = 0; index < kHoldingCount; ++index) {
-        const double weight = usableWeight(villain[static_cast<std::size_t>(index)]);
-        const CardMask holding = holdingMask(index);
-        if (weight == 0.0 || (holding & dead) != 0) continue;
-        const HandValue value = handValue(holding | board);
-        const double beats = value > heroValue ? weight : 0.0;
-        result.Holdings += weight;
-        auto& made = result.Rows[static_cast<std::size_t>(madeClass(value, holding, shape))];
-        made.Holdings += weight;
-        made.BeatHero += beats;
-        if (!result.HasDraws || categoryOf(value) >= HandCategory::kStraight) continue;
-        if (const auto draw = drawClass(holding, shape)) {
-            auto& row = result.Rows[static_cast<std::size_t>(*draw)];
-            row.Holdings += weight;
-            row.BeatHero += beats;
+    for (int high = 1, index = 0; high < kDeckSize; ++high) {
+        for (int low = 0; low < high; ++low, ++index) {
+            const double weight = usableWeight(villain[static_cast<std::size_t>(index)]);
+            const CardMask holding = maskOf(high) | maskOf(low);
+            if (weight == 0.0 || (holding & dead) != 0) continue;
+            const double beats = classifier.valueOf(holding) > heroValue ? weight : 0.0;
+            result.Holdings += weight;
+            const HoldingClasses classes = classifier.classify(holding);
+            for (const auto row : {std::optional(classes.Made), classes.Draw}) {
+                if (!row) continue;
+                auto& counted = result.Rows[static_cast<std::size_t>(*row)];
+                counted.Holdings += weight;
+                counted.BeatHero += beats;
+            }
         }
     }
     for (auto& row : result.Rows)
@@ -143,12 +142,44 @@ RangeOnBoard rangeOnBoard(CardMask hero, CardMask board, const HoldingWeights& v
 
 std::optional<HoldingClasses> classifyHolding(CardMask holding, CardMask board) {
     if (!detail::isValidSpot(holding, board)) return std::nullopt;
-    const BoardShape shape = boardShape(board);
-    const HandValue value = handValue(holding | board);
+    return BoardClassifier(board).classify(holding);
+}
+
+BoardClassifier::BoardClassifier(CardMask board) : Board(boardShape(board)), Draws(std::popcount(board) < 5) {
+    for (int suit = 0; suit < kSuitCount; ++suit)
+        if (parts::rankCount(suitRanks(board, suit)) >= 3) FlushSuit = suit;
+}
+
+const BoardClassifier::PairFacts& BoardClassifier::factsOf(CardMask holding) {
+    const int highRank = (std::bit_width(holding) - 1) % 13;
+    const int lowRank = std::countr_zero(holding) % 13;
+    PairFacts& facts = Facts[static_cast<std::size_t>(detail::rankPair(highRank, lowRank))];
+    if (facts.Known) return facts;
+    facts.Known = true;
+    parts::RankLayers layers = parts::layersOfSuits(suitRanks(Board.Cards, 0), suitRanks(Board.Cards, 1),
+                                                    suitRanks(Board.Cards, 2), suitRanks(Board.Cards, 3));
+    layers.add(highRank);
+    layers.add(lowRank);
+    facts.Value = parts::rankValue(layers);
+    facts.StraightRanks = straightRanksOf(Board.Ranks | 1U << highRank | 1U << lowRank, Board.Ranks);
+    return facts;
+}
+
+// Five of a suit among seven cards leave no full house or four of a kind, so a flush is the hand.
+HandValue BoardClassifier::valueOf(CardMask holding) {
+    if (FlushSuit >= 0) {
+        const unsigned suited = suitRanks(Board.Cards | holding, FlushSuit);
+        if (parts::rankCount(suited) >= 5) return parts::flushValue(suited);
+    }
+    return factsOf(holding).Value;
+}
+
+HoldingClasses BoardClassifier::classify(CardMask holding) {
+    const HandValue value = valueOf(holding);
     HoldingClasses classes;
-    classes.Made = madeClass(value, holding, shape);
-    if (std::popcount(board) < 5 && categoryOf(value) < HandCategory::kStraight)
-        classes.Draw = drawClass(holding, shape);
+    classes.Made = madeClass(value, holding, Board);
+    if (Draws && categoryOf(value) < HandCategory::kStraight)
+        classes.Draw = drawClass(hasFlushDraw(holding, Board.Cards), factsOf(holding).StraightRanks);
     return classes;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "equity/hand_value.h"
 #include "equity/holdings.h"
 
 #include <array>
@@ -68,5 +69,39 @@ struct HoldingClasses {
 
 // For two cards and a board of three to five cards that share none; nullopt for any other input.
 std::optional<HoldingClasses> classifyHolding(CardMask holding, CardMask board);
+
+// classifyHolding for every holding on one board: the board is read once, and what two ranks decide alone
+// (the hand without a flush, the straight draws) once for each pair of ranks met.
+class BoardClassifier {
+public:
+    // Three to five different cards.
+    explicit BoardClassifier(CardMask board);
+
+    // Two cards that share none with the board.
+    HoldingClasses classify(CardMask holding);
+    // The holding's hand value with the board, as handValue gives it.
+    HandValue valueOf(CardMask holding);
+
+    // What the board is, for every holding.
+    struct Shape {
+        unsigned Ranks = 0;
+        int TopRank = 0;
+        int SecondRank = -1; // the second-highest distinct rank
+        CardMask Cards = 0;
+    };
+
+private:
+    struct PairFacts {
+        HandValue Value = 0; // without a flush
+        int StraightRanks = 0;
+        bool Known = false;
+    };
+    const PairFacts& factsOf(CardMask holding);
+
+    Shape Board;
+    bool Draws = false;
+    int FlushSuit = -1; // the suit with three or more on the board, if any
+    std::array<PairFacts, 91> Facts{};
+};
 
 } // namespace tavolin::equity

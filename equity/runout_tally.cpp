@@ -5,20 +5,6 @@
 namespace tavolin::equity::detail {
 namespace {
 
-constexpr int rankPair(int rankA, int rankB) {
-    return rankA > rankB ? rankA * (rankA + 1) / 2 + rankB : rankB * (rankB + 1) / 2 + rankA;
-}
-
-// The two ranks of each rank pair, the higher first.
-constexpr auto kPairRanks = [] {
-    std::array<std::pair<int, int>, kRankPairCount> ranks{};
-    for (int high = 0; high < 13; ++high) {
-        for (int low = 0; low <= high; ++low)
-            ranks[static_cast<std::size_t>(rankPair(high, low))] = {high, low};
-    }
-    return ranks;
-}();
-
 // The rank pairs holding a rank, by the other rank.
 constexpr auto kPairsWithRank = [] {
     std::array<std::array<std::size_t, 13>, 13> pairs{};

@@ -10,10 +10,26 @@
 #include "equity/holdings.h"
 
 #include <array>
+#include <utility>
 
 namespace tavolin::equity::detail {
 
 constexpr int kRankPairCount = 91;
+
+// The 91 pairs of rank indices (0 = deuce) in one number, either order.
+constexpr int rankPair(int rankA, int rankB) {
+    return rankA > rankB ? rankA * (rankA + 1) / 2 + rankB : rankB * (rankB + 1) / 2 + rankA;
+}
+
+// The two ranks of each rank pair, the higher first.
+inline constexpr auto kPairRanks = [] {
+    std::array<std::pair<int, int>, kRankPairCount> ranks{};
+    for (int high = 0; high < 13; ++high) {
+        for (int low = 0; low <= high; ++low)
+            ranks[static_cast<std::size_t>(rankPair(high, low))] = {high, low};
+    }
+    return ranks;
+}();
 
 // Summed villain weights by how the hero's hand compares with theirs.
 struct RunoutTally {

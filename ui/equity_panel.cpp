@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace tavolin {
@@ -189,7 +190,7 @@ void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board, const 
 
 void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board,
                            std::span<const VillainRange> villains, double ruleOfThumbPercent,
-                           double ruleOfThumbOuts) {
+                           double ruleOfThumbOuts, const equity::HoldingEquities* shares) {
     if (villains.empty()) {
         clear();
         return;
@@ -207,7 +208,9 @@ void EquityPanel::showSpot(equity::CardMask hero, equity::CardMask board,
     lblHint->hide();
     showRow(Random, tr("vs a random hand"), random, ruleOfThumb);
 
-    equity::EquityResult versus = equity::exactEquity(hero, board, range);
+    const std::optional<equity::EquityResult> known =
+        shares != nullptr && villains.size() == 1 ? equity::equityAgainst(*shares, range) : std::nullopt;
+    equity::EquityResult versus = known ? *known : equity::exactEquity(hero, board, range);
     QString opponent = versus.Holdings > 0 ? rangeName : tr("a random hand");
     if (villains.size() > 1) {
         QStringList names;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "equity/holding_equities.h"
 #include "equity/multiway_equity.h"
 #include "equity/next_card.h"
 #include "equity/range_equity.h"
@@ -29,9 +30,11 @@ public:
     void showSpot(equity::CardMask hero, equity::CardMask board, const equity::HoldingWeights& range,
                   const QString& rangeName, double ruleOfThumbPercent, double ruleOfThumbOuts);
     // Against one to three villains: with more than one, the range line holds the multiway figure, exact or
-    // sampled, and the true outs stay against the first villain.
+    // sampled, and the true outs stay against the first villain. `shares`, holdingEquities on this spot
+    // against a range holding the lone villain's, gives his line without enumerating again.
     void showSpot(equity::CardMask hero, equity::CardMask board, std::span<const VillainRange> villains,
-                  double ruleOfThumbPercent, double ruleOfThumbOuts);
+                  double ruleOfThumbPercent, double ruleOfThumbOuts,
+                  const equity::HoldingEquities* shares = nullptr);
     // The hero's whole range against the villain's; figures with HeroHoldings == 0 hide the line.
     void showHeroRange(const equity::RangeEquity& figures, const QString& villainName);
     void clear();

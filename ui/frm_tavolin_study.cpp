@@ -157,6 +157,9 @@ void FrmTavolin::refreshStudy() {
         // villain who has bet is faced by the part of his range that bets; against several, who bet is
         // unknown.
         std::vector<VillainRange> more = villainsPanel->extraVillains();
+        // One pass over the range's holdings gives the equity against it, against the part that bets and
+        // against each row and cell.
+        const equity::EquityByPart parts = equity::equityByPart(hero, board, rangePanel->range());
         const VillainRange narrowed =
             bettingPanel->narrow(hero, board, rangePanel->range(), rangePanel->rangeName(),
                                  readAmount(table.Amounts[0]), readAmount(table.Amounts[2]));
@@ -165,10 +168,9 @@ void FrmTavolin::refreshStudy() {
         if (!more.empty()) bettingPanel->showSeveralVillains();
         for (VillainRange& villain : more)
             villains.push_back(std::move(villain));
-        equityPanel->showSpot(hero, board, villains, RuleOfThumbPercent, RuleOfThumbOuts);
+        equityPanel->showSpot(hero, board, villains, RuleOfThumbPercent, RuleOfThumbOuts, &parts.Shares);
         heroRangePanel->showSpot(board, rangePanel->range());
         equityPanel->showHeroRange(heroRangePanel->figures(), rangePanel->rangeName());
-        const equity::EquityByPart parts = equity::equityByPart(hero, board, rangePanel->range());
         boardRangeTable->showSpot(hero, board, rangePanel->range(), rangePanel->rangeName(), &parts);
         showHeatMap(parts);
     } else {
