@@ -53,28 +53,23 @@ BettingRange bettingRange(CardMask hero, CardMask board, const HoldingWeights& v
     double liveSum = 0.0;
     std::vector<WeakHolding> weak;
     BoardClassifier classifier(board);
-    for (int high = 1, index = 0; high < kDeckSize; ++high) {
-        for (int low = 0; low < high; ++low, ++index) {
-            const auto slot = static_cast<std::size_t>(index);
-            const double weight = usableWeight(villain[slot]);
-            const CardMask holding = maskOf(high) | maskOf(low);
-            if (weight == 0.0 || (holding & dead) != 0) continue;
-            live[slot] = weight;
-            liveSum += weight;
-            const HoldingClasses classes = classifier.classify(holding);
-            if (classes.Made <= lowest) {
-                result.Weights[slot] = weight;
-                result.Value += weight;
-            } else if (classes.Draw) {
-                // A draw bets as a draw or checks; it is never taken as a bluff.
-                if (!model.DrawsBet) continue;
-                result.Weights[slot] = weight;
-                result.Draws += weight;
-            } else {
-                weak.push_back({classifier.valueOf(holding), index, weight});
-            }
+    forEachLiveHolding(villain, dead, [&](int index, CardMask holding, double weight) {
+        const auto slot = static_cast<std::size_t>(index);
+        live[slot] = weight;
+        liveSum += weight;
+        const HoldingClasses classes = classifier.classify(holding);
+        if (classes.Made <= lowest) {
+            result.Weights[slot] = weight;
+            result.Value += weight;
+        } else if (classes.Draw) {
+            // A draw bets as a draw or checks; it is never taken as a bluff.
+            if (!model.DrawsBet) return;
+            result.Weights[slot] = weight;
+            result.Draws += weight;
+        } else {
+            weak.push_back({classifier.valueOf(holding), index, weight});
         }
-    }
+    });
     const bool betSaysSomething = bet > 0.0 && std::isfinite(bet) && pot >= 0.0 && std::isfinite(pot);
     if (!betSaysSomething || result.Value + result.Draws == 0.0) {
         result.Weights = live;

@@ -36,22 +36,14 @@ EquityByPart equityByPart(CardMask hero, CardMask board, const HoldingWeights& v
 
 CellEquity heroCellEquity(const EquityByPart& parts, int highRank, int lowRank, bool suited) {
     CellEquity cell;
-    if (!Card::isCard(highRank, 0) || !Card::isCard(lowRank, 0)) return cell;
     double win = 0.0, tie = 0.0;
-    for (int highSuit = 0; highSuit < kSuitCount; ++highSuit) {
-        for (int lowSuit = 0; lowSuit < kSuitCount; ++lowSuit) {
-            const Card high(highRank, highSuit);
-            const Card low(lowRank, lowSuit);
-            // A pair's holdings once each; suited or offsuit as asked.
-            if (high == low || (highRank == lowRank && high < low) ||
-                (highRank != lowRank && suited != (highSuit == lowSuit)))
-                continue;
-            const auto index = static_cast<std::size_t>(holdingIndex(high.index(), low.index()));
-            const double weight = parts.Shares.Weights[index];
-            cell.Holdings += weight;
-            win += weight * parts.Shares.Shares[index].Win;
-            tie += weight * parts.Shares.Shares[index].Tie;
-        }
+    const CellHoldings holdings = cellHoldings(highRank, lowRank, suited);
+    for (int i = 0; i < holdings.Count; ++i) {
+        const auto index = static_cast<std::size_t>(holdings.Index[static_cast<std::size_t>(i)]);
+        const double weight = parts.Shares.Weights[index];
+        cell.Holdings += weight;
+        win += weight * parts.Shares.Shares[index].Win;
+        tie += weight * parts.Shares.Shares[index].Tie;
     }
     if (cell.Holdings > 0.0) {
         cell.Win = win / cell.Holdings;

@@ -15,6 +15,23 @@ Holding holdingAt(int index) {
     return {high, index - high * (high - 1) / 2};
 }
 
+CellHoldings cellHoldings(int highRank, int lowRank, bool suited) {
+    CellHoldings cell;
+    if (!Card::isCard(highRank, 0) || !Card::isCard(lowRank, 0)) return cell;
+    for (int highSuit = 0; highSuit < kSuitCount; ++highSuit) {
+        for (int lowSuit = 0; lowSuit < kSuitCount; ++lowSuit) {
+            const Card high(highRank, highSuit);
+            const Card low(lowRank, lowSuit);
+            // A pair's holdings once each; suited or offsuit as asked.
+            if (high == low || (highRank == lowRank && high < low) ||
+                (highRank != lowRank && suited != (highSuit == lowSuit)))
+                continue;
+            cell.Index[static_cast<std::size_t>(cell.Count++)] = holdingIndex(high.index(), low.index());
+        }
+    }
+    return cell;
+}
+
 CardMask holdingMask(int index) {
     const Holding holding = holdingAt(index);
     return maskOf(holding.High) | maskOf(holding.Low);

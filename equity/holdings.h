@@ -35,6 +35,27 @@ inline double usableWeight(double weight) {
     return weight > 0.0 && std::isfinite(weight) ? std::min(weight, 1.0) : 0.0;
 }
 
+// Calls visit(index, holding, weight) for every holding with a usable weight above 0 that holds no card of
+// `dead`, in index order; `holding` is its two cards' mask and `weight` its usable weight.
+template <class Visit> void forEachLiveHolding(const HoldingWeights& weights, CardMask dead, Visit&& visit) {
+    for (int high = 1, index = 0; high < kDeckSize; ++high) {
+        for (int low = 0; low < high; ++low, ++index) {
+            const double weight = usableWeight(weights[static_cast<std::size_t>(index)]);
+            const CardMask holding = maskOf(high) | maskOf(low);
+            if (weight == 0.0 || (holding & dead) != 0) continue;
+            visit(index, holding, weight);
+        }
+    }
+}
+
+// The holdings of one cell of the 13 x 13 grid by index: the 6 of a pair (high == low), the 4 suited or the
+// 12 offsuit ones; none when a rank is not a card rank.
+struct CellHoldings {
+    std::array<int, 12> Index{};
+    int Count = 0;
+};
+CellHoldings cellHoldings(int highRank, int lowRank, bool suited);
+
 // Every holding at weight 1: a random hand.
 HoldingWeights anyTwoCards();
 

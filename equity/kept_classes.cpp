@@ -11,18 +11,12 @@ HoldingWeights keepClasses(CardMask hero, CardMask board, const HoldingWeights& 
     if (!classifyHolding(hero, board)) return result;
     const CardMask dead = hero | board;
     BoardClassifier classifier(board);
-    for (int high = 1, index = 0; high < kDeckSize; ++high) {
-        for (int low = 0; low < high; ++low, ++index) {
-            const auto slot = static_cast<std::size_t>(index);
-            const double weight = usableWeight(villain[slot]);
-            const CardMask holding = maskOf(high) | maskOf(low);
-            if (weight == 0.0 || (holding & dead) != 0) continue;
-            const HoldingClasses classes = classifier.classify(holding);
-            const bool madeKept = kept.test(static_cast<std::size_t>(classes.Made));
-            const bool drawKept = classes.Draw && kept.test(static_cast<std::size_t>(*classes.Draw));
-            if (madeKept || drawKept) result[slot] = weight;
-        }
-    }
+    forEachLiveHolding(villain, dead, [&](int index, CardMask holding, double weight) {
+        const HoldingClasses classes = classifier.classify(holding);
+        const bool madeKept = kept.test(static_cast<std::size_t>(classes.Made));
+        const bool drawKept = classes.Draw && kept.test(static_cast<std::size_t>(*classes.Draw));
+        if (madeKept || drawKept) result[static_cast<std::size_t>(index)] = weight;
+    });
     return result;
 }
 

@@ -258,24 +258,16 @@ RangeEquity rangeEquity(const HoldingWeights& hero, const HoldingWeights& villai
 
 CellEquity cellEquity(const RangeEquity& range, int highRank, int lowRank, bool suited) {
     CellEquity cell;
-    if (!Card::isCard(highRank, 0) || !Card::isCard(lowRank, 0)) return cell;
     double win = 0.0, tie = 0.0, total = 0.0;
-    for (int highSuit = 0; highSuit < kSuitCount; ++highSuit) {
-        for (int lowSuit = 0; lowSuit < kSuitCount; ++lowSuit) {
-            const Card high(highRank, highSuit);
-            const Card low(lowRank, lowSuit);
-            // A pair's holdings once each; suited or offsuit as asked.
-            if (high == low || (highRank == lowRank && high < low) ||
-                (highRank != lowRank && suited != (highSuit == lowSuit)))
-                continue;
-            const HoldingEquity& holding =
-                range.Holdings[static_cast<std::size_t>(holdingIndex(high.index(), low.index()))];
-            if (holding.Matchups <= 0.0) continue;
-            cell.Holdings += holding.Weight;
-            win += holding.Weight * holding.Matchups * holding.Win;
-            tie += holding.Weight * holding.Matchups * holding.Tie;
-            total += holding.Weight * holding.Matchups;
-        }
+    const CellHoldings holdings = cellHoldings(highRank, lowRank, suited);
+    for (int i = 0; i < holdings.Count; ++i) {
+        const HoldingEquity& holding =
+            range.Holdings[static_cast<std::size_t>(holdings.Index[static_cast<std::size_t>(i)])];
+        if (holding.Matchups <= 0.0) continue;
+        cell.Holdings += holding.Weight;
+        win += holding.Weight * holding.Matchups * holding.Win;
+        tie += holding.Weight * holding.Matchups * holding.Tie;
+        total += holding.Weight * holding.Matchups;
     }
     if (total > 0.0) {
         cell.Win = win / total;

@@ -119,22 +119,17 @@ RangeOnBoard rangeOnBoard(CardMask hero, CardMask board, const HoldingWeights& v
     result.HasDraws = std::popcount(board) < 5;
     const HandValue heroValue = classifier.valueOf(hero);
     const CardMask dead = hero | board;
-    for (int high = 1, index = 0; high < kDeckSize; ++high) {
-        for (int low = 0; low < high; ++low, ++index) {
-            const double weight = usableWeight(villain[static_cast<std::size_t>(index)]);
-            const CardMask holding = maskOf(high) | maskOf(low);
-            if (weight == 0.0 || (holding & dead) != 0) continue;
-            const double beats = classifier.valueOf(holding) > heroValue ? weight : 0.0;
-            result.Holdings += weight;
-            const HoldingClasses classes = classifier.classify(holding);
-            for (const auto row : {std::optional(classes.Made), classes.Draw}) {
-                if (!row) continue;
-                auto& counted = result.Rows[static_cast<std::size_t>(*row)];
-                counted.Holdings += weight;
-                counted.BeatHero += beats;
-            }
+    forEachLiveHolding(villain, dead, [&](int, CardMask holding, double weight) {
+        const double beats = classifier.valueOf(holding) > heroValue ? weight : 0.0;
+        result.Holdings += weight;
+        const HoldingClasses classes = classifier.classify(holding);
+        for (const auto row : {std::optional(classes.Made), classes.Draw}) {
+            if (!row) continue;
+            auto& counted = result.Rows[static_cast<std::size_t>(*row)];
+            counted.Holdings += weight;
+            counted.BeatHero += beats;
         }
-    }
+    });
     for (auto& row : result.Rows)
         row.Share = result.Holdings > 0.0 ? row.Holdings / result.Holdings : 0.0;
     return result;
