@@ -84,7 +84,9 @@ constexpr std::array<GlossaryEntry, 15> kStudyTerms{{
      "The villain's two-card holdings that your cards and the board leave possible, counted by weight."},
     {"true outs",
      "The next cards that put you ahead of the range when you are behind it now, by exact equity."},
-    {"shading", "Each deck card red to green by your equity if it comes next; the true outs are outlined."},
+    {"shading",
+     "Each deck card red to green by your equity if it comes next; the true outs are outlined, and a "
+     "violet corner tab marks the cards the outs rules counted."},
     {"weights", "How much of a hand the range holds: AQo:0.5 keeps half of the AQo holdings."},
     {"Top %", "The best starting hands by their equity against a random hand, that share of them."},
     {"edited", "The range was changed by the text, the grid or the slider; pick the profile again to reset."},
