@@ -5,7 +5,6 @@
 #include "tests/history/written_hands.h"
 #include "ui/hands_panel.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -59,12 +58,3 @@ void replayEveryStreet(benchmark::State& state) {
 BENCHMARK(replayEveryStreet)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
